@@ -1,0 +1,1 @@
+#include "editor/project_page.h"

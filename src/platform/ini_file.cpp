@@ -1,0 +1,395 @@
+#include "platform/ini_file.h"
+
+#include <charconv>
+#include <exception>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "platform/cp1251.h"
+#include "platform/file_system.h"
+#include "platform/text_case.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace orv {
+
+namespace {
+
+struct FileStamp {
+  bool exists = false;
+  long long mtime_ns = 0;
+  long long size = 0;
+  long long inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const fs::path& path) {
+  FileStamp stamp;
+#ifndef _WIN32
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return stamp;
+  stamp.exists = true;
+  stamp.mtime_ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  stamp.size = st.st_size;
+  stamp.inode = static_cast<long long>(st.st_ino);
+#else
+  std::error_code ec;
+  auto time = fs::last_write_time(path, ec);
+  if (ec) return stamp;
+  stamp.exists = true;
+  stamp.mtime_ns = time.time_since_epoch().count();
+  stamp.size = static_cast<long long>(fs::file_size(path, ec));
+#endif
+  return stamp;
+}
+
+std::string_view Trim(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+  while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+  return text.substr(begin, end - begin);
+}
+
+// Line breaks inside a value would split it into other lines of the file.
+std::string OneLine(std::string_view text) {
+  std::string out(text);
+  for (char& ch : out) {
+    if (ch == '\r' || ch == '\n') ch = ' ';
+  }
+  return std::string(Trim(out));
+}
+
+}  // namespace
+
+struct IniEntry {
+  bool is_key = false;
+  std::string key;    // is_key
+  std::string value;  // is_key
+  std::string raw;    // !is_key: a comment, blank or junk line kept as it was
+};
+
+struct IniSection {
+  std::string name;
+  std::vector<IniEntry> entries;
+  std::unordered_map<std::string, size_t> index;  // folded key -> first entry
+
+  void Reindex() {
+    index.clear();
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].is_key) index.try_emplace(LowerCase(entries[i].key), i);
+    }
+  }
+  const IniEntry* Find(std::string_view key) const {
+    auto it = index.find(LowerCase(key));
+    return it == index.end() ? nullptr : &entries[it->second];
+  }
+};
+
+struct IniDocument {
+  FileStamp stamp;
+  bool dirty = false;
+  std::vector<std::string> preamble;
+  std::vector<IniSection> sections;
+  std::unordered_map<std::string, size_t> section_index;  // folded name -> first section
+
+  IniSection* Find(std::string_view name) {
+    auto it = section_index.find(LowerCase(name));
+    return it == section_index.end() ? nullptr : &sections[it->second];
+  }
+  const IniSection* Find(std::string_view name) const {
+    auto it = section_index.find(LowerCase(name));
+    return it == section_index.end() ? nullptr : &sections[it->second];
+  }
+  IniSection& Obtain(std::string_view name) {
+    if (IniSection* found = Find(name)) return *found;
+    sections.push_back(IniSection{std::string(Trim(name)), {}, {}});
+    section_index.emplace(LowerCase(name), sections.size() - 1);
+    return sections.back();
+  }
+
+  void Parse(std::string_view text) {
+    IniSection* current = nullptr;
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t end = text.find('\n', pos);
+      if (end == std::string_view::npos) end = text.size();
+      std::string_view line = text.substr(pos, end - pos);
+      pos = end + 1;
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      std::string_view trimmed = Trim(line);
+      if (!trimmed.empty() && trimmed.front() == '[') {
+        size_t close = trimmed.find(']');
+        std::string_view name = Trim(trimmed.substr(
+            1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+        sections.push_back(IniSection{std::string(name), {}, {}});
+        section_index.try_emplace(LowerCase(name), sections.size() - 1);
+        current = &sections.back();
+        continue;
+      }
+      size_t eq = trimmed.find('=');
+      bool is_key = current && eq != std::string_view::npos && trimmed.front() != ';';
+      if (!current) {
+        preamble.emplace_back(line);
+      } else if (is_key) {
+        current->entries.push_back(IniEntry{true,
+                                            std::string(Trim(trimmed.substr(0, eq))),
+                                            std::string(Trim(trimmed.substr(eq + 1))),
+                                            {}});
+      } else {
+        current->entries.push_back(IniEntry{false, {}, {}, std::string(line)});
+      }
+    }
+    for (IniSection& section : sections) section.Reindex();
+  }
+
+  std::string Serialize() const {
+    std::string text;
+    for (const std::string& line : preamble) text += line + "\r\n";
+    for (const IniSection& section : sections) {
+      text += "[" + section.name + "]\r\n";
+      for (const IniEntry& entry : section.entries) {
+        if (entry.is_key) {
+          text += entry.key;
+          text += '=';
+          text += entry.value;
+        } else {
+          text += entry.raw;
+        }
+        text += "\r\n";
+      }
+    }
+    return text;
+  }
+};
+
+namespace {
+
+struct IniStore {
+  std::unordered_map<std::string, std::shared_ptr<IniDocument>> documents;
+  int batch_depth = 0;
+  std::unordered_set<std::string> pending;
+
+  static std::string KeyOf(const fs::path& path) { return PathToUtf8(path.lexically_normal()); }
+
+  std::shared_ptr<IniDocument> Load(const fs::path& path) {
+    auto doc = std::make_shared<IniDocument>();
+    doc->stamp = StampOf(path);
+    if (doc->stamp.exists) {
+      try {
+        doc->Parse(DecodeCp1251(ReadFileBytes(path)));
+      } catch (const IoError&) {
+        // An unreadable file reads as empty.
+      }
+    }
+    return doc;
+  }
+
+  std::shared_ptr<IniDocument> Get(const fs::path& path) {
+    std::string key = KeyOf(path);
+    auto it = documents.find(key);
+    if (it != documents.end()) {
+      if (it->second->dirty || batch_depth > 0) return it->second;
+      if (StampOf(path) == it->second->stamp) return it->second;
+    }
+    auto doc = Load(path);
+    documents[key] = doc;
+    return doc;
+  }
+
+  void Write(const std::string& key, IniDocument& doc) {
+    fs::path path = PathFromUtf8(key);
+    doc.dirty = false;
+    WriteFileAtomic(path, EncodeCp1251(doc.Serialize()));
+    doc.stamp = StampOf(path);
+  }
+
+  void FlushPending() {
+    auto keys = std::move(pending);
+    pending.clear();
+    for (const std::string& key : keys) {
+      auto it = documents.find(key);
+      if (it != documents.end() && it->second->dirty) Write(key, *it->second);
+    }
+  }
+};
+
+IniStore& Store() {
+  static IniStore store;
+  return store;
+}
+
+}  // namespace
+
+TIniFile::TIniFile(const fs::path& path) : path_(ResolvePath(path)) {}
+
+std::shared_ptr<IniDocument> TIniFile::Document() const {
+  return Store().Get(path_);
+}
+
+void TIniFile::Commit(IniDocument& doc) {
+  IniStore& store = Store();
+  std::string key = IniStore::KeyOf(path_);
+  if (store.batch_depth > 0) {
+    doc.dirty = true;
+    store.pending.insert(key);
+  } else {
+    store.Write(key, doc);
+  }
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view default_value) const {
+  auto doc = Document();
+  const IniSection* sec = doc->Find(section);
+  if (!sec) return std::string(default_value);
+  const IniEntry* entry = sec->Find(key);
+  return entry ? entry->value : std::string(default_value);
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  auto doc = Document();
+  IniSection& sec = doc->Obtain(section);
+  std::string clean = OneLine(value);
+  auto it = sec.index.find(LowerCase(key));
+  if (it != sec.index.end()) {
+    if (sec.entries[it->second].value == clean && doc->stamp.exists) return;
+    sec.entries[it->second].value = std::move(clean);
+  } else {
+    sec.entries.push_back(IniEntry{true, OneLine(key), std::move(clean), {}});
+    sec.index.emplace(LowerCase(key), sec.entries.size() - 1);
+  }
+  Commit(*doc);
+}
+
+bool ParseIntegerValue(std::string_view text, int& value) {
+  text = Trim(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return false;
+  int parsed = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (ec != std::errc() || ptr != text.data() + text.size()) return false;
+  value = parsed;
+  return true;
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int default_value) const {
+  int value = default_value;
+  if (!ParseIntegerValue(ReadString(section, key), value)) return default_value;
+  return value;
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool default_value) const {
+  return ReadInteger(section, key, default_value ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
+  std::vector<std::string> keys;
+  auto doc = Document();
+  if (const IniSection* sec = doc->Find(section)) {
+    for (size_t i = 0; i < sec->entries.size(); ++i) {
+      const IniEntry& entry = sec->entries[i];
+      if (entry.is_key && sec->index.at(LowerCase(entry.key)) == i) keys.push_back(entry.key);
+    }
+  }
+  return keys;
+}
+
+std::vector<std::string> TIniFile::ReadSections() const {
+  std::vector<std::string> names;
+  auto doc = Document();
+  for (size_t i = 0; i < doc->sections.size(); ++i) {
+    if (doc->section_index.at(LowerCase(doc->sections[i].name)) == i) {
+      names.push_back(doc->sections[i].name);
+    }
+  }
+  return names;
+}
+
+std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionPairs(
+    std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  auto doc = Document();
+  if (const IniSection* sec = doc->Find(section)) {
+    for (size_t i = 0; i < sec->entries.size(); ++i) {
+      const IniEntry& entry = sec->entries[i];
+      if (entry.is_key && sec->index.at(LowerCase(entry.key)) == i) {
+        pairs.emplace_back(entry.key, entry.value);
+      }
+    }
+  }
+  return pairs;
+}
+
+std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) const {
+  std::vector<std::string> lines;
+  for (auto& [key, value] : ReadSectionPairs(section)) lines.push_back(key + "=" + value);
+  return lines;
+}
+
+bool TIniFile::SectionExists(std::string_view section) const {
+  return Document()->Find(section) != nullptr;
+}
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
+  auto doc = Document();
+  const IniSection* sec = doc->Find(section);
+  return sec && sec->Find(key);
+}
+
+void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
+  auto doc = Document();
+  IniSection* sec = doc->Find(section);
+  if (!sec || !sec->Find(key)) return;
+  std::string folded = LowerCase(key);
+  std::erase_if(sec->entries,
+                [&](const IniEntry& e) { return e.is_key && LowerCase(e.key) == folded; });
+  sec->Reindex();
+  Commit(*doc);
+}
+
+void TIniFile::EraseSection(std::string_view section) {
+  auto doc = Document();
+  std::string folded = LowerCase(section);
+  if (!doc->Find(section)) return;
+  std::erase_if(doc->sections, [&](const IniSection& s) { return LowerCase(s.name) == folded; });
+  doc->section_index.clear();
+  for (size_t i = 0; i < doc->sections.size(); ++i) {
+    doc->section_index.try_emplace(LowerCase(doc->sections[i].name), i);
+  }
+  Commit(*doc);
+}
+
+IniBatch::IniBatch() : uncaught_(std::uncaught_exceptions()) {
+  ++Store().batch_depth;
+}
+
+IniBatch::~IniBatch() noexcept(false) {
+  IniStore& store = Store();
+  if (--store.batch_depth != 0) return;
+  try {
+    store.FlushPending();
+  } catch (const IoError&) {
+    // While another error unwinds, that one is reported; the file keeps its
+    // previous content either way.
+    if (std::uncaught_exceptions() == uncaught_) throw;
+  }
+}
+
+void ForgetIniFile(const fs::path& path) {
+  IniStore& store = Store();
+  std::string key = IniStore::KeyOf(path);
+  store.documents.erase(key);
+  store.pending.erase(key);
+}
+
+}  // namespace orv
