@@ -13,6 +13,7 @@ TMainForm::TMainForm(std::filesystem::path program_dir, UiServices ui)
       Outline1(&ImageList1),
       Project(ImageList1),
       Options(DataModule1),
+      Params(program_dir, ui.shell),
       Catalog(JoinPath(program_dir, kCatalogFileName)),
       program_dir_(std::move(program_dir)),
       ui_(ui) {}
@@ -94,9 +95,12 @@ void TMainForm::TabSheet2Show() {
 
 void TMainForm::TabSheet3Show() {
   for (const std::string& name : LibraryCommands()) Commands.SetAvailable(name, false);
+  Params.Fill();
 }
 
-void TMainForm::TabSheet3Hide() {}
+void TMainForm::TabSheet3Hide() {
+  Params.WriteBack();
+}
 
 void TMainForm::TabSheet4Show() {
   for (const std::string& name : LibraryCommands()) Commands.SetAvailable(name, false);
@@ -107,6 +111,8 @@ void TMainForm::FileExitItemClick() {
 }
 
 void TMainForm::FormClose() {
+  // Closing on the parameters page keeps what was typed there, as leaving the page does.
+  if (active_page_ == Page::Params) TabSheet3Hide();
   SettingsFile settings(program_dir_);
   settings.SetAutoSv(Project.RadioGroup1);
   settings.SetAllProgram(Project.CheckBoxProgAll);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/options_page.h"
+#include "app/params_page.h"
 #include "editor/project_page.h"
 #include "library/data_module.h"
 #include "platform/commands.h"
@@ -73,6 +74,7 @@ class TMainForm {
   TreeModel Outline1;
   ProjectPage Project;
   OptionsPage Options;
+  ParamsPage Params;
   // The catalog object that lives as long as the window.
   TIniFile Catalog;
   std::filesystem::path HelpFile;
