@@ -1,0 +1,43 @@
+#pragma once
+// A program directory with a data module on it, for the menu file writers.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "library/data_module.h"
+#include "platform/file_system.h"
+#include "support/test_support.h"
+
+namespace orv::test {
+
+class MenugenTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+  ProgressIndicator indicator;
+  TDataModule1 dm{dir.path(), indicator};
+  std::filesystem::path catalog = dir / "Orvpak.set";
+  // The program directory as the comment lines spell it, separator included.
+  std::string dir_text = DirectoryWithSeparator(dir.path());
+
+  // STENA at the top, OKNO (two files, no settings kept) in Архитектура.
+  static std::vector<std::string> StenaOknoCatalog() {
+    return {"[program]",
+            "STENA=1",
+            "OKNO=2",
+            "[STENA]",
+            "file=stena.lsp",
+            "caption=Стена",
+            "bmp=stena.bmp",
+            "[OKNO]",
+            "file=okno.lsp,okno2.lsp",
+            "caption=Окно",
+            "submenu=Архитектура",
+            "bmp=okno.bmp",
+            "save=No",
+            "[Архитектура]",
+            "bmp=arch.bmp"};
+  }
+};
+
+}  // namespace orv::test
