@@ -3,7 +3,8 @@
 # is missing. Runs as root (or through sudo when there is one).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
+  libcli11-dev qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
+  wine wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -233,6 +233,10 @@ ProgramRun RunProgram(const std::vector<std::string>& argv,
   return run;
 }
 
+std::string DecodeRegExport(std::string_view bytes) {
+  return Utf16LeToUtf8(bytes);
+}
+
 std::optional<std::string> FindRegExportValue(std::string_view reg_text, std::string_view name) {
   // Physical lines ending in a backslash continue a value's hex data; a string
   // line always ends with its closing quote.
@@ -321,7 +325,7 @@ std::optional<std::string> WineRegistry::Read(RootKey root, std::string_view key
       std::filesystem::remove_all(dir, ec);
       throw RegistryError("Wine не выгрузил раздел реестра " + RegKeyPath(root, key));
     }
-    value = FindRegExportValue(Utf16LeToUtf8(bytes), name);
+    value = FindRegExportValue(DecodeRegExport(bytes), name);
   }
   std::filesystem::remove_all(dir, ec);
   return value;

@@ -33,6 +33,9 @@ ProgramRun RunProgram(const std::vector<std::string>& argv,
                       const std::vector<std::string>& extra_environment = {},
                       int timeout_seconds = 120);
 
+// The text of a .reg export file (UTF-16 with its byte order mark) as UTF-8.
+std::string DecodeRegExport(std::string_view bytes);
+
 // The value of one value name in the first key of a .reg export (UTF-8 text);
 // nothing when the key has no such value or it is not a string. The empty name
 // is the default value.
