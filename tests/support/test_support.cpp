@@ -73,4 +73,21 @@ void WriteBitmap(const std::filesystem::path& path) {
   out.write(b.data(), static_cast<std::streamsize>(b.size()));
 }
 
+void WriteFramedBitmap(const std::filesystem::path& path, unsigned fill_rgb, unsigned frame_rgb) {
+  WriteBitmap(path);
+  std::string b = ReadBytes(path);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const bool frame = x == 0 || y == 0 || x == 15 || y == 15;
+      const unsigned rgb = frame ? frame_rgb : fill_rgb;
+      const size_t at = 54 + static_cast<size_t>(y * 16 + x) * 3;
+      b[at] = static_cast<char>(rgb & 0xFF);
+      b[at + 1] = static_cast<char>((rgb >> 8) & 0xFF);
+      b[at + 2] = static_cast<char>((rgb >> 16) & 0xFF);
+    }
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(b.data(), static_cast<std::streamsize>(b.size()));
+}
+
 }  // namespace orv::test

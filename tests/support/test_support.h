@@ -31,6 +31,9 @@ std::string ReadBytes(const std::filesystem::path& path);
 std::string ReadCp1251(const std::filesystem::path& path);
 // A valid 16x16 24-bit bitmap.
 void WriteBitmap(const std::filesystem::path& path);
+// A valid 16x16 24-bit bitmap of one colour (0xRRGGBB) inside a one-pixel
+// frame of another, for checks on what a window draws.
+void WriteFramedBitmap(const std::filesystem::path& path, unsigned fill_rgb, unsigned frame_rgb);
 // Joins lines with CR LF after each (the expected content of a written file).
 std::string CrLf(const std::vector<std::string>& lines);
 
