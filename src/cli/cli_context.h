@@ -73,5 +73,6 @@ struct CliContext {
 // Each command file adds its commands to the tool.
 void AddTreeCommand(CLI::App& app, CliContext& ctx);
 void AddParamsCommands(CLI::App& app, CliContext& ctx);
+void AddGenerateCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace orv::cli

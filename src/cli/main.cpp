@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
 
   AddTreeCommand(app, ctx);
   AddParamsCommands(app, ctx);
+  AddGenerateCommands(app, ctx);
 
   try {
     app.parse(argc, argv);
