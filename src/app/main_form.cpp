@@ -11,7 +11,7 @@ TMainForm::TMainForm(std::filesystem::path program_dir, UiServices ui)
     : DataModule1(program_dir, agProgress1),
       Commands(MakeMainCommandTable()),
       Outline1(&ImageList1),
-      Project(ImageList1),
+      Project(DataModule1, ui, ImageList1, &Commands),
       Options(DataModule1),
       Params(program_dir, ui.shell),
       Catalog(JoinPath(program_dir, kCatalogFileName)),
@@ -90,7 +90,7 @@ void TMainForm::TabSheet1Show() {
 
 void TMainForm::TabSheet2Show() {
   for (const std::string& name : MenuPageCommands()) Commands.SetAvailable(name, false);
-  Commands.SetAvailable("NevProg", true);
+  Project.TabSheet2Show();
 }
 
 void TMainForm::TabSheet3Show() {

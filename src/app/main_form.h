@@ -57,6 +57,14 @@ class TMainForm {
   void MoveDown_1Click();
   void SaveMClick();
 
+  // Project commands of the "Файл" menu, run by the project page.
+  void NevProgClick() { Project.NevProgClick(); }
+  void AddFilClick() { Project.AddFilClick(); }
+  void DelFilClick() { Project.DelFilClick(); }
+  void ButtonOpimClick() { Project.ButtonOpimClick(); }
+  void CopyINIClick() { Project.CopyINIClick(); }
+  void CopyIniFileClick() { Project.CopyIniFileClick(); }
+
   // "Выход": closes the window, which runs the close handler first.
   void FileExitItemClick();
   // The close handler; the window closes whatever is answered.
