@@ -10,7 +10,7 @@
 #include "platform/utf8.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/win32.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -231,18 +231,22 @@ void WriteFileAtomic(const fs::path& path, std::string_view bytes) {
   }
 }
 
-fs::path RunningProgramDirectory() {
+fs::path RunningProgramFile() {
 #ifdef _WIN32
   std::wstring buffer(32768, L'\0');
   DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
   buffer.resize(length);
-  return fs::path(buffer).parent_path();
+  return fs::path(buffer);
 #else
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) return fs::current_path();
-  return exe.parent_path();
+  return ec ? fs::path() : exe;
 #endif
+}
+
+fs::path RunningProgramDirectory() {
+  fs::path exe = RunningProgramFile();
+  return exe.empty() ? fs::current_path() : exe.parent_path();
 }
 
 fs::path JoinPath(const fs::path& dir, std::string_view name) {

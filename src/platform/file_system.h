@@ -57,7 +57,8 @@ std::string ReadFileBytes(const fs::path& path);
 // the target, so a crash never leaves a half-written file.
 void WriteFileAtomic(const fs::path& path, std::string_view bytes);
 
-// The directory of the running program file.
+// The running program file, and its directory.
+fs::path RunningProgramFile();
 fs::path RunningProgramDirectory();
 
 // Joins dir and a bare or relative name written with either separator.
