@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <exception>
 
 #include "app/main_form.h"
 #include "gui/common/qt_dialogs.h"
@@ -129,10 +130,14 @@ void MainWindow::Run(const std::function<void()>& handler) {
   ++running_;
   try {
     handler();
-  } catch (...) {
-    --running_;
-    RefreshFromModel();
-    throw;
+  } catch (const std::exception& error) {
+    // An error no command handles ends the command, not the program: it is
+    // reported the way the platform reports such errors, in a box.
+    if (running_ > 1) {
+      --running_;
+      throw;
+    }
+    form_.Ui().messages.Show(MsgType::Error, error.what(), kOk);
   }
   --running_;
   RefreshFromModel();
