@@ -72,6 +72,7 @@ struct CliContext {
 
 // Each command file adds its commands to the tool.
 void AddTreeCommand(CLI::App& app, CliContext& ctx);
+void AddInstallCommand(CLI::App& app, CliContext& ctx);
 void AddParamsCommands(CLI::App& app, CliContext& ctx);
 void AddGenerateCommands(CLI::App& app, CliContext& ctx);
 

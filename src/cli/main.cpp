@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   app.add_flag("--yes", ctx.assume_yes, "Answer every question with OK / Yes / All");
 
   AddTreeCommand(app, ctx);
+  AddInstallCommand(app, ctx);
   AddParamsCommands(app, ctx);
   AddGenerateCommands(app, ctx);
 
