@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/command_table.h"
+#include "app/menu_page_commands.h"
 #include "library/menu_tree.h"
 #include "library/settings.h"
 #include "platform/file_system.h"
@@ -14,6 +15,7 @@ TMainForm::TMainForm(std::filesystem::path program_dir, UiServices ui)
       Project(DataModule1, ui, ImageList1, &Commands),
       Options(DataModule1),
       Params(program_dir, ui.shell),
+      Form1(program_dir, ui.messages),
       Catalog(JoinPath(program_dir, kCatalogFileName)),
       program_dir_(std::move(program_dir)),
       ui_(ui) {}
@@ -111,6 +113,8 @@ void TMainForm::FileExitItemClick() {
 }
 
 void TMainForm::FormClose() {
+  MenuPageContext menu_page{DataModule1, Outline1, ui_.messages};
+  AskToSaveCommandOrder(menu_page, Catalog);
   // Closing on the parameters page keeps what was typed there, as leaving the page does.
   if (active_page_ == Page::Params) TabSheet3Hide();
   SettingsFile settings(program_dir_);
@@ -123,14 +127,5 @@ void TMainForm::FormClose() {
 void TMainForm::HlpClick() {
   ui_.help.ShowTopic(HelpFile, kHelpTopic);
 }
-
-// The library commands arrive with the library operations.
-void TMainForm::FileOpen1Execute() {}
-void TMainForm::DeleteLibClick() {}
-void TMainForm::RevClick() {}
-void TMainForm::FullRevClick() {}
-void TMainForm::MoveUp_1Click() {}
-void TMainForm::MoveDown_1Click() {}
-void TMainForm::SaveMClick() {}
 
 }  // namespace orv

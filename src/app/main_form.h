@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/add_library_form.h"
 #include "app/options_page.h"
 #include "app/params_page.h"
 #include "editor/project_page.h"
@@ -83,6 +84,7 @@ class TMainForm {
   ProjectPage Project;
   OptionsPage Options;
   ParamsPage Params;
+  TForm1 Form1;  // the add-to-library dialog, kept for the whole run
   // The catalog object that lives as long as the window.
   TIniFile Catalog;
   std::filesystem::path HelpFile;

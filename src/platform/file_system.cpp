@@ -176,6 +176,8 @@ bool CopyFile(const fs::path& from, const fs::path& to) {
   } catch (const IoError&) {
     return false;
   }
+  // A copied description file is read anew, even inside a batch.
+  ForgetIniFile(target);
   return true;
 }
 

@@ -89,6 +89,8 @@ struct IniSection {
 
 struct IniDocument {
   FileStamp stamp;
+  // The batch in which the stamp was last compared with the file.
+  unsigned checked_in_batch = 0;
   bool dirty = false;
   std::vector<std::string> preamble;
   std::vector<IniSection> sections;
@@ -169,6 +171,7 @@ namespace {
 struct IniStore {
   std::unordered_map<std::string, std::shared_ptr<IniDocument>> documents;
   int batch_depth = 0;
+  unsigned batch_number = 0;  // of the outermost batch, counted from 1
   std::unordered_set<std::string> pending;
 
   static std::string KeyOf(const fs::path& path) { return PathToUtf8(path.lexically_normal()); }
@@ -190,10 +193,19 @@ struct IniStore {
     std::string key = KeyOf(path);
     auto it = documents.find(key);
     if (it != documents.end()) {
-      if (it->second->dirty || batch_depth > 0) return it->second;
-      if (StampOf(path) == it->second->stamp) return it->second;
+      IniDocument& doc = *it->second;
+      // A batch trusts a document once it has checked it: a file changed
+      // before the batch began is read again.
+      if (doc.dirty || (batch_depth > 0 && doc.checked_in_batch == batch_number)) {
+        return it->second;
+      }
+      if (StampOf(path) == doc.stamp) {
+        doc.checked_in_batch = batch_number;
+        return it->second;
+      }
     }
     auto doc = Load(path);
+    doc->checked_in_batch = batch_number;
     documents[key] = doc;
     return doc;
   }
@@ -370,7 +382,7 @@ void TIniFile::EraseSection(std::string_view section) {
 }
 
 IniBatch::IniBatch() : uncaught_(std::uncaught_exceptions()) {
-  ++Store().batch_depth;
+  if (Store().batch_depth++ == 0) ++Store().batch_number;
 }
 
 IniBatch::~IniBatch() noexcept(false) {
