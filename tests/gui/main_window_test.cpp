@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <string>
@@ -196,6 +197,12 @@ TEST_F(MainWindowTest, CommandsFollowThePageShown) {
       SCOPED_TRACE(command.name);
       EXPECT_EQ(window->Actions().Action(command.name)->isEnabled(), command.enabled);
       EXPECT_EQ(window->Actions().Button(command.name)->isVisible(), command.button_visible);
+    }
+    // The tool bar never starts with a separator, whatever the page hides.
+    for (QAction* action : Find<QToolBar>("ToolBar1")->actions()) {
+      if (!action->isVisible()) continue;
+      EXPECT_FALSE(action->isSeparator());
+      break;
     }
   }
   ShowPage(0);

@@ -51,7 +51,7 @@ void CommandActions::FillMenuBar(QMenuBar* bar) {
 void CommandActions::FillToolBar(QToolBar* bar) {
   for (const std::string& item : ToolBarLayout()) {
     if (item == "-") {
-      bar->addSeparator();
+      separators_.push_back({bar->addSeparator(), tool_order_.size()});
       continue;
     }
     auto* button = new QToolButton(bar);
@@ -62,6 +62,7 @@ void CommandActions::FillToolBar(QToolBar* bar) {
     button->setIconSize(QSize(16, 16));
     buttons_[item] = button;
     button_slots_[item] = bar->addWidget(button);
+    tool_order_.push_back(item);
   }
   Refresh();
 }
@@ -77,6 +78,14 @@ void CommandActions::Refresh() {
       slot->second->setVisible(command.button_visible);
     if (auto button = buttons_.find(command.name); button != buttons_.end())
       button->second->setStatusTip(Q(command.hint));
+  }
+  // A separator shows only after a shown button, so that the pages that hide
+  // every library button do not start the tool bar with a bar.
+  for (const auto& [separator, buttons_before] : separators_) {
+    bool shown_before = false;
+    for (size_t i = 0; i < buttons_before && i < tool_order_.size(); ++i)
+      shown_before = shown_before || table_.Get(tool_order_[i]).button_visible;
+    separator->setVisible(shown_before);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/commands.h"
 
@@ -35,6 +36,12 @@ class CommandActions {
   std::map<std::string, QToolButton*> buttons_;
   // The tool bar's handle of each button, which shows or hides it.
   std::map<std::string, QAction*> button_slots_;
+  std::vector<std::string> tool_order_;  // commands with a button, left to right
+  struct Separator {
+    QAction* action;
+    size_t buttons_before;
+  };
+  std::vector<Separator> separators_;
 };
 
 // "Ctrl+Insert", "F2"... as a key sequence; an empty one for an empty text.

@@ -28,6 +28,8 @@ void ButtonTabBar::paintEvent(QPaintEvent*) {
     option.text = tabText(i);
     if (i == currentIndex()) {
       option.state |= QStyle::State_Sunken | QStyle::State_On;
+      // Pressed in and a shade darker, so the chosen page reads at a glance.
+      option.palette.setColor(QPalette::Button, palette().color(QPalette::Button).darker(118));
     } else {
       option.state |= QStyle::State_Raised;
       if (underMouse() && option.rect.contains(mouse)) option.state |= QStyle::State_MouseOver;
