@@ -75,6 +75,7 @@ void AddTreeCommand(CLI::App& app, CliContext& ctx);
 void AddInstallCommand(CLI::App& app, CliContext& ctx);
 void AddParamsCommands(CLI::App& app, CliContext& ctx);
 void AddGenerateCommands(CLI::App& app, CliContext& ctx);
+void AddLibraryCommands(CLI::App& app, CliContext& ctx);
 void AddProjectCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   AddInstallCommand(app, ctx);
   AddParamsCommands(app, ctx);
   AddGenerateCommands(app, ctx);
+  AddLibraryCommands(app, ctx);
   AddProjectCommands(app, ctx);
 
   try {
