@@ -21,15 +21,18 @@ std::string AutoCadProfile::GeneralKey() const {
 }
 
 AutoCadProfile ReadAutoCadProfile(TRegIniFile& registry) {
+  // Each read may start a program (Wine); a missing name ends the search.
   AutoCadProfile acad;
   registry.SetRootKey(RootKey::LocalMachine);
   acad.release = registry.ReadString(kAcadMachineKey, kCurVer);
-  acad.product = registry.ReadString(std::string(kAcadMachineKey) + "\\" + acad.release, kCurVer);
-  acad.location = registry.ReadString(acad.ProductKey(), kAcadLocation);
+  if (!acad.release.empty())
+    acad.product = registry.ReadString(std::string(kAcadMachineKey) + "\\" + acad.release, kCurVer);
+  if (!acad.product.empty()) acad.location = registry.ReadString(acad.ProductKey(), kAcadLocation);
   registry.SetRootKey(RootKey::CurrentUser);
-  std::string profiles =
-      std::string(kAcadUserKey) + acad.release + "\\" + acad.product + "\\Profiles";
-  acad.profile = registry.ReadDefaultValue(profiles);
+  if (!acad.location.empty()) {
+    acad.profile = registry.ReadDefaultValue(std::string(kAcadUserKey) + acad.release + "\\" +
+                                             acad.product + "\\Profiles");
+  }
   if (acad.Registered())
     acad.support_path = registry.ReadString(acad.GeneralKey(), kSupportPathValue);
   return acad;

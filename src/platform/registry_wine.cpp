@@ -315,7 +315,12 @@ std::optional<std::string> WineRegistry::Read(RootKey root, std::string_view key
   std::filesystem::path dir(pattern);
   // Wine maps the Unix path of the export file to a drive of the prefix.
   std::filesystem::path file = dir / "key.reg";
-  ProgramRun run = Wine({"wine", "reg", "export", RegKeyPath(root, key), file.string(), "/y"});
+  std::vector<std::string> args = {"wine",        "reg", "export", RegKeyPath(root, key),
+                                   file.string(), "/y"};
+  ProgramRun run = Wine(args);
+  // A missing key and a Wine that failed to start under load end alike; one
+  // more try tells them apart well enough.
+  if (run.exit_code != 0) run = Wine(args);
   std::optional<std::string> value;
   if (run.exit_code == 0) {
     std::string bytes;
