@@ -77,5 +77,6 @@ void AddParamsCommands(CLI::App& app, CliContext& ctx);
 void AddGenerateCommands(CLI::App& app, CliContext& ctx);
 void AddLibraryCommands(CLI::App& app, CliContext& ctx);
 void AddProjectCommands(CLI::App& app, CliContext& ctx);
+void AddLispCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   AddGenerateCommands(app, ctx);
   AddLibraryCommands(app, ctx);
   AddProjectCommands(app, ctx);
+  AddLispCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

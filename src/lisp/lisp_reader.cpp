@@ -13,15 +13,23 @@
 namespace orv {
 namespace {
 
-// UTF-8 of every Windows-1251 byte, worked out once.
-const std::array<std::string, 256>& Utf8OfByte() {
-  static const std::array<std::string, 256> table = [] {
-    std::array<std::string, 256> t;
-    for (int b = 0; b < 256; ++b) t[b] = DecodeCp1251(std::string(1, static_cast<char>(b)));
-    return t;
-  }();
-  return table;
-}
+// UTF-8 of every Windows-1251 byte of the high half, worked out once.
+struct HighHalfUtf8 {
+  struct Code {
+    char bytes[4];
+    unsigned char size;
+  };
+  std::array<Code, 128> codes{};
+  HighHalfUtf8() {
+    for (int b = 128; b < 256; ++b) {
+      std::string utf8 = DecodeCp1251(std::string(1, static_cast<char>(b)));
+      Code& code = codes[b - 128];
+      code.size = static_cast<unsigned char>(utf8.copy(code.bytes, sizeof code.bytes));
+    }
+  }
+};
+
+const HighHalfUtf8 kHighHalf;
 
 // Bytes that go to the current piece unchanged, in code and inside strings.
 // The rest need a look: "(" opens a piece, control characters and tabs are
@@ -39,28 +47,41 @@ struct PlainBytes {
 
 const PlainBytes kPlain;
 
-void PutByte(std::vector<std::string>& lines, unsigned char b) {
-  if (b == '\t') b = ' ';
-  if (b < 32) return;
-  if (b == '(') {
-    lines.emplace_back(1, '(');
-    return;
-  }
-  if (lines.empty()) lines.emplace_back();
-  if (b < 128) {
-    lines.back().push_back(static_cast<char>(b));
-  } else {
-    lines.back() += Utf8OfByte()[b];
-  }
-}
+// Appends to the pieces, keeping hold of the last one.
+class PieceWriter {
+ public:
+  explicit PieceWriter(std::vector<std::string>& lines)
+      : lines_(lines), last_(lines.empty() ? nullptr : &lines.back()) {}
 
-void PutRun(std::vector<std::string>& lines, std::string_view run) {
-  if (lines.empty()) lines.emplace_back();
-  lines.back().append(run);
-}
+  void Put(unsigned char b) {
+    if (b == '\t') b = ' ';
+    if (b < 32) return;
+    if (b == '(') {
+      Open();
+    } else if (b < 128) {
+      Last().push_back(static_cast<char>(b));
+    } else {
+      const HighHalfUtf8::Code& code = kHighHalf.codes[b - 128];
+      Last().append(code.bytes, code.size);
+    }
+  }
+  void Open() { last_ = &lines_.emplace_back(1, '('); }
+  // Bytes that need no filtering: printable ASCII other than "(".
+  void PutPlain(std::string_view run) { Last().append(run); }
+
+ private:
+  std::string& Last() {
+    if (last_ == nullptr) last_ = &lines_.emplace_back();
+    return *last_;
+  }
+
+  std::vector<std::string>& lines_;
+  std::string* last_;
+};
 
 void ReadLispText(std::vector<std::string>& lines, std::string_view text) {
   lines.reserve(lines.size() + std::count(text.begin(), text.end(), '(') + 1);
+  PieceWriter out(lines);
   const auto* s = reinterpret_cast<const unsigned char*>(text.data());
   const size_t n = text.size();
   bool in_string = false;
@@ -69,7 +90,7 @@ void ReadLispText(std::vector<std::string>& lines, std::string_view text) {
     const std::array<bool, 256>& plain = in_string ? kPlain.string : kPlain.code;
     size_t start = i;
     while (i < n && plain[s[i]]) ++i;
-    if (i > start) PutRun(lines, text.substr(start, i - start));
+    if (i > start) out.PutPlain(text.substr(start, i - start));
     if (i == n) break;
     unsigned char b = s[i];
     if (!in_string && b == ';') {
@@ -81,15 +102,20 @@ void ReadLispText(std::vector<std::string>& lines, std::string_view text) {
       }
       continue;
     }
+    if (b == '(') {
+      out.Open();
+      ++i;
+      continue;
+    }
     if (b == '"') {
       in_string = !in_string;
     } else if (in_string && b == '\\' && i + 1 < n) {
       // The escaped character cannot end the string.
-      PutByte(lines, b);
+      out.Put(b);
       ++i;
       b = s[i];
     }
-    PutByte(lines, b);
+    out.Put(b);
     ++i;
   }
 }
@@ -97,7 +123,7 @@ void ReadLispText(std::vector<std::string>& lines, std::string_view text) {
 }  // namespace
 
 void PutLispChar(TDataModule1& dm, char ch) {
-  PutByte(dm.LispLines, static_cast<unsigned char>(ch));
+  PieceWriter(dm.LispLines).Put(static_cast<unsigned char>(ch));
 }
 
 void ReadLispFile(TDataModule1& dm, const std::filesystem::path& path) {

@@ -188,13 +188,16 @@ std::string ReadFileBytes(const fs::path& path) {
   if (fs::is_directory(resolved, ec)) throw IoError("Не удается открыть файл " + PathToUtf8(path));
   std::ifstream in(resolved, std::ios::binary);
   if (!in) throw IoError("Не удается открыть файл " + PathToUtf8(path));
+  // In whole blocks: a byte-wise copy reads large LISP sources several times slower.
   std::string bytes;
   auto size = fs::file_size(resolved, ec);
-  if (!ec) bytes.reserve(size);
-  // Whole blocks: a byte-wise copy reads large LISP sources several times slower.
-  char block[1 << 16];
-  while (in.read(block, sizeof block) || in.gcount() > 0) {
-    bytes.append(block, static_cast<size_t>(in.gcount()));
+  size_t block = ec ? size_t{1} << 16 : static_cast<size_t>(size) + 1;
+  while (in) {
+    size_t used = bytes.size();
+    bytes.resize(used + block);
+    in.read(bytes.data() + used, static_cast<std::streamsize>(block));
+    bytes.resize(used + static_cast<size_t>(in.gcount()));
+    block = size_t{1} << 16;
   }
   if (in.bad()) throw IoError("Ошибка чтения файла " + PathToUtf8(path));
   return bytes;
