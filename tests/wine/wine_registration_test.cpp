@@ -28,9 +28,9 @@ fs::path Prefix() {
   return TestDir() / "prefix";
 }
 
-ProgramRun Wine(const std::vector<std::string>& args, int timeout_seconds = 120) {
+orv::ProgramRun Wine(const std::vector<std::string>& args, int timeout_seconds = 120) {
   // No Mono or Gecko installer prompts in a fresh prefix.
-  return RunProgram(
+  return orv::RunProgram(
       args,
       {"WINEPREFIX=" + Prefix().string(), "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="},
       timeout_seconds);
@@ -44,7 +44,7 @@ void RegAdd(const std::string& key, const std::string& name, const std::string& 
     args.insert(args.end(), {"/v", name});
   }
   args.insert(args.end(), {"/d", value, "/f"});
-  ProgramRun run = Wine(args);
+  orv::ProgramRun run = Wine(args);
   ASSERT_EQ(run.exit_code, 0) << run.out << run.err;
 }
 
@@ -63,7 +63,7 @@ class WineRegistrationTest : public ::testing::Test {
     std::error_code ec;
     fs::remove_all(TestDir(), ec);
     fs::create_directories(TestDir());
-    ProgramRun boot = Wine({"wineboot", "--init"}, 600);
+    orv::ProgramRun boot = Wine({"wineboot", "--init"}, 600);
     ASSERT_EQ(boot.exit_code, 0) << boot.out << boot.err;
 
     RegAdd("HKLM\\Software\\Autodesk\\AutoCAD", "CurVer", "R15.0");
@@ -75,7 +75,7 @@ class WineRegistrationTest : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    if (wine_found_) RunProgram({"wineserver", "-k"}, {"WINEPREFIX=" + Prefix().string()});
+    if (wine_found_) orv::RunProgram({"wineserver", "-k"}, {"WINEPREFIX=" + Prefix().string()});
   }
 
   void SetUp() override {
@@ -84,7 +84,7 @@ class WineRegistrationTest : public ::testing::Test {
 
   static bool OnPath(const char* program) {
     try {
-      RunProgram({program, "--version"});
+      orv::RunProgram({program, "--version"});
       return true;
     } catch (const RegistryError&) {
       return false;
@@ -105,7 +105,7 @@ TEST_F(WineRegistrationTest, AddsTheDirectoryAndWritesTheScriptWithItsWindowsPat
   ASSERT_EQ(RegisterWithAutoCad(lib, "LIB_M", registry), Registration::Done);
 
   std::string windows_dir = DriveZ(lib);
-  ProgramRun query = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
+  orv::ProgramRun query = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
   ASSERT_EQ(query.exit_code, 0) << query.err;
   EXPECT_NE(query.out.find("    ACAD    REG_SZ    C:\\Program Files\\ACAD2000\\support;"
                            "C:\\LIBRARY;" +
@@ -122,7 +122,7 @@ TEST_F(WineRegistrationTest, AddsTheDirectoryAndWritesTheScriptWithItsWindowsPat
 
   // A second run finds the directory there and leaves the path as it is.
   ASSERT_EQ(RegisterWithAutoCad(lib, "LIB_M", registry), Registration::Done);
-  ProgramRun again = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
+  orv::ProgramRun again = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
   EXPECT_EQ(again.out, query.out);
 }
 
@@ -136,7 +136,7 @@ TEST_F(WineRegistrationTest, CyrillicEntriesOfTheSupportPathSurviveTheRewrite) {
 
   // reg query prints through the console code page; an export keeps every character.
   fs::path exported = TestDir() / "general.reg";
-  ProgramRun run = Wine({"wine", "reg", "export", kGeneral, exported.string(), "/y"});
+  orv::ProgramRun run = Wine({"wine", "reg", "export", kGeneral, exported.string(), "/y"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(FindRegExportValue(DecodeRegExport(ReadBytes(exported)), "ACAD"),
             "C:\\Старые библиотеки;C:\\ACAD2000\\support;" + DriveZ(lib));
