@@ -58,7 +58,14 @@ FileDialogRequest ProjectPage::ProjectDialogRequest() const {
   request.filter = "Файлы инсталяции (*.ini)|*.ini|На основание любого файла (*.*)|*.*";
   request.initial_dir = ProjectDir();
   request.file_name = FileNamePart(FilenameEdit1);
+  request.may_create = true;
   return request;
+}
+
+void ProjectPage::FilenameEdit1ButtonClick() {
+  if (std::optional<std::filesystem::path> chosen = ui_.files.Run(ProjectDialogRequest())) {
+    SetProjectName(PathToUtf8(*chosen));
+  }
 }
 
 void ProjectPage::ShowProjectCommands() {

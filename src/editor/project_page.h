@@ -67,8 +67,10 @@ class ProjectPage {
 
   // Puts a name into the project field; the change runs the refresh.
   void SetProjectName(std::string name);
-  // The browse button of the project field; also run by NevProgClick.
+  // The dialog of the project field's browse button, also shown by NevProgClick.
   FileDialogRequest ProjectDialogRequest() const;
+  // The browse button: a chosen file becomes the project name.
+  void FilenameEdit1ButtonClick();
 
   // --- Page and refresh -------------------------------------------------------
 

@@ -38,6 +38,8 @@ struct FileDialogRequest {
   std::string default_ext;
   std::filesystem::path initial_dir;
   std::string file_name;
+  // Open: a name that does not exist yet may be typed (a file to create).
+  bool may_create = false;
 };
 
 class IFileDialog {

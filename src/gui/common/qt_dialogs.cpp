@@ -79,8 +79,9 @@ std::optional<std::filesystem::path> QtFileDialog::Run(const FileDialogRequest& 
   QFileDialog dialog(parent_, Q(request.title));
   dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                      : QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
-                                                                   : QFileDialog::ExistingFile);
+  dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save || request.may_create
+                         ? QFileDialog::AnyFile
+                         : QFileDialog::ExistingFile);
   dialog.setNameFilter(QtFilter(request.filter));
   dialog.setDefaultSuffix(Q(request.default_ext));
   if (!request.initial_dir.empty()) dialog.setDirectory(Q(PathToUtf8(request.initial_dir)));
