@@ -1,7 +1,8 @@
 #include "platform/cp1251.h"
 
 #include <array>
-#include <unordered_map>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/utf8.h"
 
@@ -27,14 +28,24 @@ constexpr std::array<char32_t, 128> kHighHalf = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-// UTF-8 encodings of the high half, so decoding is a table copy.
+// Every code point of the high half lies below this.
+constexpr char32_t kReverseSize = 0x2123;
+static_assert([] {
+  for (char32_t c : kHighHalf) {
+    if (c >= kReverseSize) return false;
+  }
+  return true;
+}());
+
+// UTF-8 encodings of the high half, so decoding is a table copy; encoding
+// looks the byte up by code point (0 where the code page has none).
 struct DecodeTable {
   std::array<std::string, 128> utf8;
-  std::unordered_map<char32_t, unsigned char> reverse;
+  std::array<unsigned char, kReverseSize> reverse{};
   DecodeTable() {
     for (int i = 0; i < 128; ++i) {
       utf8[i] = EncodeUtf8(kHighHalf[i]);
-      reverse.emplace(kHighHalf[i], static_cast<unsigned char>(0x80 + i));
+      reverse[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
     }
   }
 };
@@ -63,19 +74,41 @@ std::string DecodeCp1251(std::string_view bytes) {
 
 std::string EncodeCp1251(std::string_view utf8) {
   const DecodeTable& table = Table();
-  std::string out;
-  out.reserve(utf8.size());
+  // One byte per character: never longer than the UTF-8 text.
+  std::string out(utf8.size(), '\0');
+  char* dst = out.data();
+  const size_t n = utf8.size();
   size_t pos = 0;
-  while (pos < utf8.size()) {
-    auto b = static_cast<unsigned char>(utf8[pos]);
-    if (b < 0x80) {
-      out.push_back(utf8[pos++]);
+  while (pos < n) {
+    // Eight bytes of plain ASCII at a time.
+    if (pos + 8 <= n) {
+      uint64_t block;
+      std::memcpy(&block, utf8.data() + pos, 8);
+      if ((block & 0x8080808080808080ULL) == 0) {
+        std::memcpy(dst, &block, 8);
+        dst += 8;
+        pos += 8;
+        continue;
+      }
+    }
+    auto b0 = static_cast<unsigned char>(utf8[pos]);
+    if (b0 < 0x80) {
+      *dst++ = utf8[pos++];
       continue;
     }
-    char32_t cp = NextCodePoint(utf8, pos);
-    auto it = table.reverse.find(cp);
-    out.push_back(it == table.reverse.end() ? '?' : static_cast<char>(it->second));
+    char32_t cp;
+    if ((b0 & 0xE0) == 0xC0 && pos + 1 < n &&
+        (static_cast<unsigned char>(utf8[pos + 1]) & 0xC0) == 0x80) {
+      cp = (static_cast<char32_t>(b0 & 0x1F) << 6) |
+           (static_cast<unsigned char>(utf8[pos + 1]) & 0x3F);
+      pos += 2;
+    } else {
+      cp = NextCodePoint(utf8, pos);
+    }
+    unsigned char byte = cp < kReverseSize ? table.reverse[cp] : 0;
+    *dst++ = byte ? static_cast<char>(byte) : '?';
   }
+  out.resize(static_cast<size_t>(dst - out.data()));
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
 #include <unordered_map>
@@ -54,11 +55,24 @@ std::string_view Trim(std::string_view text) {
 
 // Line breaks inside a value would split it into other lines of the file.
 std::string OneLine(std::string_view text) {
+  if (std::none_of(text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; })) {
+    return std::string(Trim(text));
+  }
   std::string out(text);
   for (char& ch : out) {
     if (ch == '\r' || ch == '\n') ch = ' ';
   }
   return std::string(Trim(out));
+}
+
+// A name folded for lookup, in a buffer reused by every lookup: folding into a
+// new string for each read was a large part of the cost of big catalogs. The
+// result is valid until the next call.
+const std::string& Folded(std::string_view name) {
+  thread_local std::string buffer;
+  buffer.clear();
+  AppendLowerCase(buffer, name);
+  return buffer;
 }
 
 }  // namespace
@@ -68,6 +82,7 @@ struct IniEntry {
   std::string key;    // is_key
   std::string value;  // is_key
   std::string raw;    // !is_key: a comment, blank or junk line kept as it was
+  bool first = true;  // is_key: no earlier key of the section has this name
 };
 
 struct IniSection {
@@ -78,11 +93,13 @@ struct IniSection {
   void Reindex() {
     index.clear();
     for (size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].is_key) index.try_emplace(LowerCase(entries[i].key), i);
+      if (entries[i].is_key) {
+        entries[i].first = index.try_emplace(LowerCase(entries[i].key), i).second;
+      }
     }
   }
   const IniEntry* Find(std::string_view key) const {
-    auto it = index.find(LowerCase(key));
+    auto it = index.find(Folded(key));
     return it == index.end() ? nullptr : &entries[it->second];
   }
 };
@@ -97,11 +114,11 @@ struct IniDocument {
   std::unordered_map<std::string, size_t> section_index;  // folded name -> first section
 
   IniSection* Find(std::string_view name) {
-    auto it = section_index.find(LowerCase(name));
+    auto it = section_index.find(Folded(name));
     return it == section_index.end() ? nullptr : &sections[it->second];
   }
   const IniSection* Find(std::string_view name) const {
-    auto it = section_index.find(LowerCase(name));
+    auto it = section_index.find(Folded(name));
     return it == section_index.end() ? nullptr : &sections[it->second];
   }
   IniSection& Obtain(std::string_view name) {
@@ -138,9 +155,10 @@ struct IniDocument {
         current->entries.push_back(IniEntry{true,
                                             std::string(Trim(trimmed.substr(0, eq))),
                                             std::string(Trim(trimmed.substr(eq + 1))),
-                                            {}});
+                                            {},
+                                            true});
       } else {
-        current->entries.push_back(IniEntry{false, {}, {}, std::string(line)});
+        current->entries.push_back(IniEntry{false, {}, {}, std::string(line), false});
       }
     }
     for (IniSection& section : sections) section.Reindex();
@@ -172,6 +190,9 @@ struct IniStore {
   std::unordered_map<std::string, std::shared_ptr<IniDocument>> documents;
   int batch_depth = 0;
   unsigned batch_number = 0;  // of the outermost batch, counted from 1
+  // Grows whenever a document is read anew or dropped, so an object may keep
+  // the document it found until then without looking it up again.
+  unsigned long long generation = 0;
   std::unordered_set<std::string> pending;
 
   static std::string KeyOf(const fs::path& path) { return PathToUtf8(path.lexically_normal()); }
@@ -189,8 +210,7 @@ struct IniStore {
     return doc;
   }
 
-  std::shared_ptr<IniDocument> Get(const fs::path& path) {
-    std::string key = KeyOf(path);
+  std::shared_ptr<IniDocument> Get(const std::string& key, const fs::path& path) {
     auto it = documents.find(key);
     if (it != documents.end()) {
       IniDocument& doc = *it->second;
@@ -207,6 +227,7 @@ struct IniStore {
     auto doc = Load(path);
     doc->checked_in_batch = batch_number;
     documents[key] = doc;
+    ++generation;
     return doc;
   }
 
@@ -234,20 +255,28 @@ IniStore& Store() {
 
 }  // namespace
 
-TIniFile::TIniFile(const fs::path& path) : path_(ResolvePath(path)) {}
+TIniFile::TIniFile(const fs::path& path) : path_(ResolvePath(path)), key_(IniStore::KeyOf(path_)) {}
 
 std::shared_ptr<IniDocument> TIniFile::Document() const {
-  return Store().Get(path_);
+  IniStore& store = Store();
+  // Within a batch the document found last is still the one the store would
+  // give, unless a document was read anew or dropped since.
+  if (document_ && generation_ == store.generation && store.batch_depth > 0 &&
+      (document_->dirty || document_->checked_in_batch == store.batch_number)) {
+    return document_;
+  }
+  document_ = store.Get(key_, path_);
+  generation_ = store.generation;
+  return document_;
 }
 
 void TIniFile::Commit(IniDocument& doc) {
   IniStore& store = Store();
-  std::string key = IniStore::KeyOf(path_);
   if (store.batch_depth > 0) {
     doc.dirty = true;
-    store.pending.insert(key);
+    store.pending.insert(key_);
   } else {
-    store.Write(key, doc);
+    store.Write(key_, doc);
   }
 }
 
@@ -264,13 +293,13 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   auto doc = Document();
   IniSection& sec = doc->Obtain(section);
   std::string clean = OneLine(value);
-  auto it = sec.index.find(LowerCase(key));
+  auto it = sec.index.find(Folded(key));
   if (it != sec.index.end()) {
     if (sec.entries[it->second].value == clean && doc->stamp.exists) return;
     sec.entries[it->second].value = std::move(clean);
   } else {
     sec.entries.push_back(IniEntry{true, OneLine(key), std::move(clean), {}});
-    sec.index.emplace(LowerCase(key), sec.entries.size() - 1);
+    sec.index.emplace(Folded(key), sec.entries.size() - 1);
   }
   Commit(*doc);
 }
@@ -310,7 +339,7 @@ std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
   if (const IniSection* sec = doc->Find(section)) {
     for (size_t i = 0; i < sec->entries.size(); ++i) {
       const IniEntry& entry = sec->entries[i];
-      if (entry.is_key && sec->index.at(LowerCase(entry.key)) == i) keys.push_back(entry.key);
+      if (entry.is_key && entry.first) keys.push_back(entry.key);
     }
   }
   return keys;
@@ -334,7 +363,7 @@ std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionPairs(
   if (const IniSection* sec = doc->Find(section)) {
     for (size_t i = 0; i < sec->entries.size(); ++i) {
       const IniEntry& entry = sec->entries[i];
-      if (entry.is_key && sec->index.at(LowerCase(entry.key)) == i) {
+      if (entry.is_key && entry.first) {
         pairs.emplace_back(entry.key, entry.value);
       }
     }
@@ -402,6 +431,7 @@ void ForgetIniFile(const fs::path& path) {
   std::string key = IniStore::KeyOf(path);
   store.documents.erase(key);
   store.pending.erase(key);
+  ++store.generation;
 }
 
 }  // namespace orv

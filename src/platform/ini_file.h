@@ -64,6 +64,9 @@ class TIniFile {
   void Commit(IniDocument& doc);
 
   std::filesystem::path path_;
+  std::string key_;  // the file's name among the shared documents, made once
+  mutable std::shared_ptr<IniDocument> document_;  // found last
+  mutable unsigned long long generation_ = 0;      // of the store, when found
 };
 
 // Holds back the writing of INI files until the outermost batch ends.

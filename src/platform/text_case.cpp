@@ -1,5 +1,8 @@
 #include "platform/text_case.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/utf8.h"
 
 namespace orv {
@@ -23,37 +26,87 @@ char32_t UpperChar(char32_t c) {
   return c;
 }
 
-template <typename F>
-std::string MapChars(std::string_view text, F map) {
-  std::string out;
-  out.reserve(text.size());
+// Writes in place into room made for the whole text: a folded character takes
+// as many bytes as the original, except for rare ones, which make more room.
+// Plain ASCII goes eight bytes at a time; Cyrillic two-byte sequences are
+// decoded without a call.
+template <bool kLower>
+void AppendMapped(std::string& out, std::string_view text) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHigh = 0x8080808080808080ULL;
+  constexpr uint64_t kFirst = kLower ? 'A' : 'a';
+  constexpr uint64_t kLast = kLower ? 'Z' : 'z';
+  auto map = [](char32_t c) { return kLower ? LowerChar(c) : UpperChar(c); };
+  const size_t n = text.size();
+  const char* src = text.data();
+  size_t used = out.size();
+  out.resize(used + n);
+  char* dst = out.data() + used;
   size_t pos = 0;
-  while (pos < text.size()) {
-    auto b = static_cast<unsigned char>(text[pos]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>(map(b)));
+  while (pos < n) {
+    if (pos + 8 <= n) {
+      uint64_t block;
+      std::memcpy(&block, src + pos, 8);
+      if ((block & kHigh) == 0) {
+        // The high bit of each byte tells first <= byte, then byte > last;
+        // the letters between have their case bit (0x20) flipped.
+        uint64_t from_first = block + (0x80 - kFirst) * kOnes;
+        uint64_t past_last = block + (0x7F - kLast) * kOnes;
+        block ^= (from_first & ~past_last & kHigh) >> 2;
+        std::memcpy(dst, &block, 8);
+        dst += 8;
+        pos += 8;
+        continue;
+      }
+    }
+    auto b0 = static_cast<unsigned char>(src[pos]);
+    if (b0 < 0x80) {
+      *dst++ = static_cast<char>(map(b0));
       ++pos;
       continue;
     }
     size_t start = pos;
-    char32_t cp = NextCodePoint(text, pos);
+    char32_t cp;
+    if ((b0 & 0xE0) == 0xC0 && pos + 1 < n &&
+        (static_cast<unsigned char>(src[pos + 1]) & 0xC0) == 0x80) {
+      cp = (static_cast<char32_t>(b0 & 0x1F) << 6) |
+           (static_cast<unsigned char>(src[pos + 1]) & 0x3F);
+      pos += 2;
+    } else {
+      cp = NextCodePoint(text, pos);
+    }
     char32_t mapped = map(cp);
     if (mapped == cp) {
-      out.append(text.substr(start, pos - start));
+      for (size_t i = start; i < pos; ++i) *dst++ = src[i];
+    } else if (mapped >= 0x80 && mapped < 0x800 && pos - start == 2) {
+      *dst++ = static_cast<char>(0xC0 | (mapped >> 6));
+      *dst++ = static_cast<char>(0x80 | (mapped & 0x3F));
     } else {
-      out += EncodeUtf8(mapped);
+      std::string bytes = EncodeUtf8(mapped);
+      size_t at = static_cast<size_t>(dst - out.data());
+      out.resize(at + bytes.size() + (n - pos));
+      dst = out.data() + at;
+      for (char ch : bytes) *dst++ = ch;
     }
   }
-  return out;
+  out.resize(static_cast<size_t>(dst - out.data()));
 }
 
 }  // namespace
 
+void AppendLowerCase(std::string& out, std::string_view utf8) {
+  AppendMapped<true>(out, utf8);
+}
+
 std::string LowerCase(std::string_view utf8) {
-  return MapChars(utf8, LowerChar);
+  std::string out;
+  AppendMapped<true>(out, utf8);
+  return out;
 }
 std::string UpperCase(std::string_view utf8) {
-  return MapChars(utf8, UpperChar);
+  std::string out;
+  AppendMapped<false>(out, utf8);
+  return out;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

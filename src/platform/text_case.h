@@ -7,6 +7,8 @@
 namespace orv {
 
 std::string LowerCase(std::string_view utf8);
+// LowerCase appended to out, for callers that fold into a buffer they reuse.
+void AppendLowerCase(std::string& out, std::string_view utf8);
 std::string UpperCase(std::string_view utf8);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // Latin a..z only; every other character, Cyrillic included, unchanged.
