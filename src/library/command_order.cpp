@@ -1,19 +1,52 @@
 #include "library/command_order.h"
 
+#include <unordered_map>
+
 #include "library/menu_tree.h"
 #include "platform/file_system.h"
+#include "platform/text_case.h"
 
 namespace orv {
 
 namespace {
+
 constexpr std::string_view kOrderText = "Идет внесение информации о порядке команд";
+
+std::vector<std::filesystem::path> DescriptionFiles(const TDataModule1& dm) {
+  std::vector<std::filesystem::path> paths;
+  for (const std::string& name : ListDirectory(dm.ProgramDir(), "*.ini")) {
+    paths.push_back(dm.ProgramDir() / PathFromUtf8(name));
+  }
+  return paths;
+}
+
+// FindDescriptionFile for every program at once: the directory is read once
+// per save, not once per node.
+class DescriptionIndex {
+ public:
+  explicit DescriptionIndex(const TDataModule1& dm) {
+    for (const std::filesystem::path& path : DescriptionFiles(dm)) {
+      TIniFile ini(path);
+      for (const std::string& section : ini.ReadSections()) {
+        if (!ini.ReadString(section, "bmp").empty()) by_section_[LowerCase(section)] = path;
+      }
+    }
+  }
+  std::filesystem::path Find(std::string_view program) const {
+    auto found = by_section_.find(LowerCase(program));
+    return program.empty() || found == by_section_.end() ? std::filesystem::path() : found->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::filesystem::path> by_section_;  // folded name
+};
+
 }  // namespace
 
 std::filesystem::path FindDescriptionFile(const TDataModule1& dm, std::string_view program) {
   if (program.empty()) return {};
   std::filesystem::path found;
-  for (const std::string& name : ListDirectory(dm.ProgramDir(), "*.ini")) {
-    std::filesystem::path path = dm.ProgramDir() / PathFromUtf8(name);
+  for (const std::filesystem::path& path : DescriptionFiles(dm)) {
     if (!TIniFile(path).ReadString(program, "bmp").empty()) found = path;
   }
   return found;
@@ -27,10 +60,11 @@ int SaveCommandOrder(TDataModule1& dm, TreeModel& tree, const std::filesystem::p
   // Each description file and the catalog are rewritten once, when the save ends.
   IniBatch batch;
   TIniFile catalog_ini(catalog);
+  const DescriptionIndex descriptions(dm);
   for (int position = 1; position < count; ++position) {
     dm.SetProgressText(kOrderText);
     std::string program = ProgramNameOfNode(nodes[position]);
-    std::filesystem::path description = FindDescriptionFile(dm, program);
+    std::filesystem::path description = descriptions.Find(program);
     if (!description.empty()) {
       TIniFile description_ini(description);
       if (!description_ini.ReadString(program, "file").empty()) {
