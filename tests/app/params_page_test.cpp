@@ -106,3 +106,38 @@ TEST(OptionsPage, BoxWritesTheSettingAndTheFlag) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// The option reaches the menu LISP file at the next generation, not before.
+TEST(OptionsPage, TakesEffectAtTheNextRevision) {
+  TempDir dir;
+  WriteLines(dir / "Set_Param.dat", {"[Setup]", "First_Run=0"});
+  WriteLines(dir / "Orvpak.mtt", {"(defun Get_Setup () nil)"});
+  ScriptedMessageBox messages;
+  ScriptedFileDialog files;
+  RecordingShell shell;
+  RecordingHelp help;
+  TMainForm form{dir.path(), UiServices{messages, files, shell, help}};
+  ASSERT_TRUE(form.Create());
+  form.RevClick();
+  const std::string with_handler = test::CrLf(
+      {"(load \"set_out.lsp\")", "(load \"set_err.lsp\")", "(defun Get_Setup () nil)", "(princ)"});
+  EXPECT_EQ(test::ReadBytes(dir / "LIB_M.mnl"), with_handler);
+
+  form.SetActivePage(Page::Options);
+  form.Options.SetCheckBoxNoError(true);
+  EXPECT_EQ(test::ReadBytes(dir / "LIB_M.mnl"), with_handler);  // unchanged until a revision
+  form.SetActivePage(Page::Menu);
+  form.RevClick();
+  EXPECT_EQ(test::ReadBytes(dir / "LIB_M.mnl"),
+            test::CrLf({"(load \"set_out.lsp\")", "(defun Get_Setup () nil)", "(princ)"}));
+
+  form.Options.SetCheckBoxNoError(false);
+  form.RevClick();
+  EXPECT_EQ(test::ReadBytes(dir / "LIB_M.mnl"), with_handler);
+}
+
+}  // namespace
+}  // namespace orv
