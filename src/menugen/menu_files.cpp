@@ -18,9 +18,6 @@ int GenerateMenuFiles(TDataModule1& dm, bool pass) {
   // Checked before the catalog is touched, so that a missing template stops
   // a command in its counting pass with every file as it was.
   const std::vector<std::string> template_lines = ReadMenuLispTemplate(dm);
-  // The catalog is written once, when the generation ends; every reader in
-  // between shares the document in memory.
-  IniBatch batch;
   const std::string name = SettingsFile(dm.ProgramDir()).MenuName();
   const std::filesystem::path catalog = dm.CatalogPath();
 
@@ -29,7 +26,11 @@ int GenerateMenuFiles(TDataModule1& dm, bool pass) {
   } else {
     dm.AdvanceProgress();
   }
+  // The rebuild writes the catalog once, complete, before the menu files.
   int result = RebuildCatalog(dm, catalog, pass);
+  // The writers only read: within a batch each file is checked on disk once,
+  // not at every key.
+  IniBatch batch;
 
   const std::string lisp_name = name + ".mnl";
   if (pass) {

@@ -142,11 +142,14 @@ TEST_F(PulldownTest, CascadesFollowTheMenuHierarchy) {
   }
 }
 
+// A program whose file list is empty is a program all the same, not a submenu.
 TEST_F(PulldownTest, ProgramWithoutFilesIsStillAnItem) {
-  WriteLines(catalog, {"[program]", "a=1", "b=2", "c=3", "[a]", "caption=A", "submenu=S", "[b]",
-                       "caption=B", "submenu=S", "[c]", "file=c.lsp", "caption=C", "submenu=S"});
+  WriteLines(catalog, {"[program]", "a=1", "b=2", "c=3", "d=4", "[a]", "caption=A", "submenu=S",
+                       "[b]", "caption=B", "submenu=S", "[c]", "file=c.lsp", "caption=C",
+                       "submenu=S", "[d]", "caption=D", "No_Install=Y"});
   EXPECT_EQ(Items(), (std::vector<std::string>{"   [->S]", "      [A]^C^COV_a ",
-                                               "      [B]^C^COV_b ", "      [<-C]^C^COV_c "}));
+                                               "      [B]^C^COV_b ", "      [<-C]^C^COV_c ",
+                                               "   [D]^C^C(if(= d nil)(progn)) d "}));
 }
 
 }  // namespace

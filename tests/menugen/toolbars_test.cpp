@@ -109,9 +109,10 @@ TEST_F(ToolbarsTest, SubmenuNamedLikeAProgram) {
           "ID__5        [_Button(\"q\", \"LIB_M.bmp\", \"ICON_16_BLANK\")]^C^COV_q ", ""}));
 }
 
+// y2 has no files: a program all the same, with its button.
 TEST_F(ToolbarsTest, SubmenusGroupMembersApartAndIgnoreLetterCase) {
   WriteLines(catalog, {"[program]", "y1=1", "y2=2", "y3=3", "[y1]", "file=1", "submenu=A", "[y2]",
-                       "file=2", "[y3]", "file=3", "submenu=a"});
+                       "[y3]", "file=3", "submenu=a"});
   EXPECT_EQ(
       Build(),
       (std::vector<std::string>{
