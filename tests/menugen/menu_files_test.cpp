@@ -19,7 +19,7 @@ class MenuFilesTest : public test::MenugenTest {
   void SetUp() override {
     indicator.on_text = [this](const std::string& text) { texts.push_back(text); };
     WriteLines(dir / "Orvpak.mtt", {"(defun Get_Setup () nil)", "(defun Set_Setup () nil)"});
-    // The installed library of the worked examples, with an image menu.
+    // One installed library: a program at the top, one in a submenu, an image menu.
     WriteLines(dir / "okno.ini", {"[file]",
                                   "stena.lsp=",
                                   "okno.lsp=",

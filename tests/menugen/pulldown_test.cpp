@@ -1,5 +1,6 @@
 #include "menugen/pulldown.h"
 
+#include "library/menu_tree.h"
 #include "library/settings.h"
 #include "menugen_fixture.h"
 
@@ -140,6 +141,42 @@ TEST_F(PulldownTest, CascadesFollowTheMenuHierarchy) {
     BuildPulldownLines(dm, catalog, lines, false);
     EXPECT_EQ(lines.size(), c.items.size() + 2);
   }
+}
+
+// The pull-down nests exactly as the main menu tree does, whatever the order.
+TEST_F(PulldownTest, NestsLikeTheMainMenuTree) {
+  WriteLines(catalog, CatalogOf({{"p1", "A\\B"},
+                                 {"p2", ""},
+                                 {"p3", "A"},
+                                 {"p4", "a"},
+                                 {"p5", "A\\B\\C"},
+                                 {"p6", "Z\\"},
+                                 {"p7", "B"},
+                                 {"p8", "A\\B"},
+                                 {"p9", "B\\A"}}));
+  TreeModel tree;
+  BuildMenuTree(tree, catalog, "root");
+  std::vector<std::string> expected;
+  for (TreeNode* node : tree.Nodes()) {
+    if (!node->Parent()) continue;
+    std::string program = ProgramNameOfNode(node);
+    expected.push_back(std::to_string(node->Level() - 1) +
+                       (program.empty() ? " submenu " + node->text : " program " + program));
+  }
+  std::vector<std::string> actual;
+  for (const std::string& line : Items()) {
+    size_t indent = line.find('[');
+    std::string rest = line.substr(indent + 1);
+    while (rest.rfind("<-", 0) == 0) rest.erase(0, 2);
+    std::string depth = std::to_string(indent / 3 - 1);
+    if (rest.rfind("->", 0) == 0) {
+      actual.push_back(depth + " submenu " + rest.substr(2, rest.size() - 3));
+    } else {
+      size_t name = rest.find("^C^COV_") + 7;
+      actual.push_back(depth + " program " + rest.substr(name, rest.size() - name - 1));
+    }
+  }
+  EXPECT_EQ(actual, expected);
 }
 
 // A program whose file list is empty is a program all the same, not a submenu.
