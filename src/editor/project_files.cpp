@@ -43,8 +43,8 @@ void ProjectPage::AddFilClick() {
 
 bool ProjectPage::AddFilesWithLinks(const std::filesystem::path& file) {
   const std::string path = PathToUtf8(file);
-  if (LowerCase(DirectoryPart(path)) != LowerCase(ProjectDirText()) ||
-      LowerCase(path) == LowerCase(FilenameEdit1)) {
+  if (ComparablePath(DirectoryPart(path)) != ComparablePath(ProjectDirText()) ||
+      ComparablePath(path) == ComparablePath(FilenameEdit1)) {
     ui_.messages.Show(
         MsgType::Warning,
         "Извините, но Вы можете добавлять файлы только из каталога " + ProjectDirText() + "   ",

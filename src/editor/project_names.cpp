@@ -1,5 +1,7 @@
 #include "editor/project_names.h"
 
+#include <algorithm>
+
 #include "platform/text_case.h"
 
 namespace orv {
@@ -32,6 +34,14 @@ std::string ExtensionPart(std::string_view path) {
   size_t dot = path.rfind('.');
   if (dot == std::string_view::npos || dot < start) return {};
   return std::string(path.substr(dot));
+}
+
+std::string ComparablePath(std::string_view path) {
+  std::string folded = LowerCase(path);
+#ifdef _WIN32
+  std::replace(folded.begin(), folded.end(), '/', '\\');
+#endif
+  return folded;
 }
 
 std::string ChangeExtension(std::string_view path, std::string_view extension) {

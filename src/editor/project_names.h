@@ -14,6 +14,9 @@ std::string DirectoryPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
 // From the last dot of the file name on; empty when it has none.
 std::string ExtensionPart(std::string_view path);
+// A path for comparing with another: lower case, and on Windows one kind of
+// separator, since a dialog and a typed name may spell them differently.
+std::string ComparablePath(std::string_view path);
 // The path with its extension replaced (added when it has none).
 std::string ChangeExtension(std::string_view path, std::string_view extension);
 

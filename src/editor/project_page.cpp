@@ -114,7 +114,7 @@ void ProjectPage::FilenameEdit1Change() {
   if (!project.empty()) keys = TIniFile(project).ReadSection("file");
   dm_.Indicator().SetMaximum(static_cast<int>(keys.size()));
 
-  const bool moved = LowerCase(DirectoryPart(LastProject)) != LowerCase(ProjectDirText());
+  const bool moved = ComparablePath(DirectoryPart(LastProject)) != ComparablePath(ProjectDirText());
   for (int i = 0; i < RxCheckListFile.Count();) {
     const std::string& entry = RxCheckListFile.Text(i);
     bool listed = std::any_of(keys.begin(), keys.end(),
