@@ -44,8 +44,8 @@ int Merge(TDataModule1& dm, const TIniFile& description, TIniFile& catalog, bool
   }
 
   for (const auto& [program, order_text] : description.ReadSectionPairs("program")) {
-    int order = kDefaultOrder;
-    if (!ParseIntegerValue(order_text, order)) order = kDefaultOrder;
+    int order = kDefaultOrder;  // kept for a missing or non-numeric value
+    ParseIntegerValue(order_text, order);
     catalog.WriteInteger("program", program, order);
     for (const auto& [key, value] : description.ReadSectionPairs(program)) {
       catalog.WriteString(program, key, value);
