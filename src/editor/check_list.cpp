@@ -22,6 +22,26 @@ int CheckListBox::Add(std::string text, std::unique_ptr<TDblStringList> links) {
   return index;
 }
 
+void CheckListBox::AddStrings(std::vector<std::string> texts) {
+  if (!sorted_ || texts.size() < 2) {
+    for (std::string& text : texts) Add(std::move(text));
+    return;
+  }
+  const std::string* selected = SelectedText();
+  const std::string keep = selected ? *selected : std::string();
+  for (std::string& text : texts) items_.push_back(CheckListItem{std::move(text), false, nullptr});
+  std::vector<std::pair<std::string, CheckListItem>> keyed;
+  keyed.reserve(items_.size());
+  for (CheckListItem& item : items_) keyed.emplace_back(LowerCase(item.text), std::move(item));
+  // Stable: equal texts stay in the order in which they were added.
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  items_.clear();
+  for (auto& [key, item] : keyed) items_.push_back(std::move(item));
+  item_index_ = selected ? IndexOf(keep) : -1;
+  ++revision_;
+}
+
 void CheckListBox::Delete(int index) {
   items_.erase(items_.begin() + index);
   if (item_index_ == index) {

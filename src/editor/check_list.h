@@ -32,6 +32,8 @@ class CheckListBox {
 
   // Returns the index of the new entry.
   int Add(std::string text, std::unique_ptr<TDblStringList> links = nullptr);
+  // Adds many entries at once; a sorted list sorts them once, not per entry.
+  void AddStrings(std::vector<std::string> texts);
   // Removing an entry frees the object it owns.
   void Delete(int index);
   void Clear();

@@ -172,15 +172,17 @@ void ProjectPage::CheckBoxProgAllClick() {
     return std::any_of(registered.begin(), registered.end(),
                        [&](const std::string& key) { return EqualsNoCase(key, section); });
   };
+  std::vector<std::string> offered;
   for (int i = 0; i < RxCheckListFile.Count(); ++i) {
     const TDblStringList* analysis = RxCheckListFile.Links(i);
     if (!analysis) continue;
     for (const std::string& name : analysis->Definitions) {
       if (CheckBoxProgAll || IsCommandName(name) || is_registered(name)) {
-        RxCheckListCom.Add(LowerCase(name));
+        offered.push_back(LowerCase(name));
       }
     }
   }
+  RxCheckListCom.AddStrings(std::move(offered));
   for (int i = 0; i < RxCheckListCom.Count(); ++i) {
     RxCheckListCom.SetChecked(i, is_registered(RxCheckListCom.Text(i)));
   }
