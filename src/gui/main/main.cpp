@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "gui/common/qt_dialogs.h"
 #include "gui/common/qt_shell.h"
+#include "gui/main/add_library_dialog.h"
 #include "gui/main/desktop_help.h"
 #include "gui/main/main_window.h"
 #include "platform/file_system.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   QtShell shell;
   DesktopHelp help(messages, shell);
   TMainForm form(RunningProgramDirectory(), UiServices{messages, files, shell, help});
+  InstallAddLibraryDialog(form.Form1);
   // The first run ends inside Create without showing the window.
   if (!form.Create()) return 0;
 
