@@ -35,7 +35,4 @@ PageView* MakeProjectPage(const PageContext& context);  // TabSheet2, "Мене�
 PageView* MakeParamsPage(const PageContext& context);  // TabSheet3, "Параметры вывода"
 PageView* MakeOptionsPage(const PageContext& context);  // TabSheet4, "Дополнительно"
 
-// A page that shows only its caption, until the page gets its controls.
-PageView* MakePlaceholderPage(const char* caption);
-
 }  // namespace orv::gui
