@@ -18,6 +18,32 @@
 
 namespace orv {
 
+#ifdef _WIN32
+namespace {
+
+// Windows finds a file under any letter case of its name; callers get the name
+// that the disk holds, as the directory scan gives it elsewhere.
+fs::path SpelledAsOnDisk(const fs::path& path) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(path.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return path;
+  FindClose(find);
+  // Only the name changes; the directory part keeps its spelling, separators included.
+  return fs::path(path).replace_filename(data.cFileName);
+}
+
+// Elsewhere a read-only file is replaced or deleted like any other, since only
+// its directory's permissions count; Windows refuses both until the attribute
+// is cleared.
+void ClearReadOnly(const fs::path& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesW(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+}
+
+}  // namespace
+#endif
+
 fs::path PathFromUtf8(std::string_view utf8) {
   return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
@@ -93,7 +119,11 @@ std::optional<fs::path> FindFile(const fs::path& dir, std::string_view name) {
   if (name.empty()) return std::nullopt;
   std::error_code ec;
   fs::path exact = dir / PathFromUtf8(name);
+#ifdef _WIN32
+  if (fs::exists(fs::symlink_status(exact, ec))) return SpelledAsOnDisk(exact);
+#else
   if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+#endif
   fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
   if (ec) return std::nullopt;
   std::optional<std::string> best;
@@ -146,6 +176,9 @@ bool DeleteFile(const fs::path& path) {
   fs::path target = ResolvePath(path);
   std::error_code ec;
   if (fs::is_directory(target, ec)) return false;
+#ifdef _WIN32
+  ClearReadOnly(target);
+#endif
   bool removed = fs::remove(target, ec);
   ForgetIniFile(target);
   return removed && !ec;
@@ -158,8 +191,27 @@ bool RenameFile(const fs::path& from, const fs::path& to) {
   if (!fs::exists(source, ec)) return false;
   // A destination that is only the source under another letter case is not another file.
   if (fs::exists(target, ec) && !fs::equivalent(source, target, ec)) return false;
-  if (fs::exists(target, ec)) target = to;
+  const bool same_file = fs::exists(target, ec);
+  if (same_file) target = to;
+#ifdef _WIN32
+  // Some file systems (Wine's among them) take a rename that changes only the
+  // letter case for done and leave the name as it was; a detour through
+  // another name changes it everywhere.
+  if (same_file && FileNameOf(source) != FileNameOf(target)) {
+    fs::path detour = source;
+    detour += ".rename";
+    fs::rename(source, detour, ec);
+    if (!ec) {
+      fs::rename(detour, target, ec);
+      std::error_code back;
+      if (ec) fs::rename(detour, source, back);
+    }
+  } else {
+    fs::rename(source, target, ec);
+  }
+#else
   fs::rename(source, target, ec);
+#endif
   ForgetIniFile(source);
   ForgetIniFile(target);
   return !ec;
@@ -227,9 +279,20 @@ void WriteFileAtomic(const fs::path& path, std::string_view bytes) {
     ::fdatasync(fd);
     ::close(fd);
   }
-#endif
   std::error_code ec;
   fs::rename(temp, path, ec);
+#else
+  HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    FlushFileBuffers(file);
+    CloseHandle(file);
+  }
+  ClearReadOnly(path);
+  std::error_code ec;
+  if (!MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    ec.assign(static_cast<int>(GetLastError()), std::system_category());
+#endif
   if (ec) {
     fs::remove(temp, ec);
     throw IoError("Не удается заменить файл " + PathToUtf8(path));
@@ -265,6 +328,10 @@ fs::path JoinPath(const fs::path& dir, std::string_view name) {
 std::string DirectoryWithSeparator(const fs::path& dir) {
   std::string text = PathToUtf8(dir.native().empty() ? fs::path(".") : dir);
   char sep = static_cast<char>(fs::path::preferred_separator);
+#ifdef _WIN32
+  // A path spelled with forward slashes only goes on with one.
+  if (text.find('/') != std::string::npos && text.find('\\') == std::string::npos) sep = '/';
+#endif
   if (text.empty() || (text.back() != sep && text.back() != '/')) text.push_back(sep);
   return text;
 }

@@ -10,7 +10,9 @@
 #include "platform/file_system.h"
 #include "platform/text_case.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/win32.h"
+#else
 #include <sys/stat.h>
 #endif
 
@@ -36,12 +38,22 @@ FileStamp StampOf(const fs::path& path) {
   stamp.size = st.st_size;
   stamp.inode = static_cast<long long>(st.st_ino);
 #else
-  std::error_code ec;
-  auto time = fs::last_write_time(path, ec);
-  if (ec) return stamp;
+  // The file index tells a file replaced through a rename from the old one
+  // even when the time and the size came out the same, as the inode does.
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return stamp;
+  BY_HANDLE_FILE_INFORMATION info;
+  bool known = GetFileInformationByHandle(file, &info);
+  CloseHandle(file);
+  if (!known) return stamp;
+  auto join = [](DWORD high, DWORD low) {
+    return static_cast<long long>((static_cast<unsigned long long>(high) << 32) | low);
+  };
   stamp.exists = true;
-  stamp.mtime_ns = time.time_since_epoch().count();
-  stamp.size = static_cast<long long>(fs::file_size(path, ec));
+  stamp.mtime_ns = join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+  stamp.size = join(info.nFileSizeHigh, info.nFileSizeLow);
+  stamp.inode = join(info.nFileIndexHigh, info.nFileIndexLow);
 #endif
   return stamp;
 }
