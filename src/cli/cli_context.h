@@ -70,6 +70,10 @@ struct CliContext {
   UiServices Ui();
 };
 
+// On Windows: the arguments as UTF-8 and the console in UTF-8 with LF line
+// ends, as elsewhere. Called first in main.
+void UseUtf8Console(int& argc, char**& argv);
+
 // Each command file adds its commands to the tool.
 void AddTreeCommand(CLI::App& app, CliContext& ctx);
 void AddInstallCommand(CLI::App& app, CliContext& ctx);

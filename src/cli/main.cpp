@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
   using namespace orv::cli;
+  UseUtf8Console(argc, argv);
   CliContext ctx;
   CLI::App app{"orvpak: AutoLISP library management for AutoCAD 2000 menus", "orvpak"};
   app.require_subcommand(1);
