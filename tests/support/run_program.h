@@ -10,7 +10,9 @@ struct ProgramRun {
   std::string err;  // standard error
 };
 
-// Runs command (a shell command line) with input as its standard input.
+// Runs command (a POSIX shell command line) with input as its standard input.
+// On Windows the words are split as sh splits them (quotes, backslashes,
+// leading NAME=value settings) and the program is started without a shell.
 ProgramRun RunProgram(const std::string& command, const std::string& input = {});
 
 // Quotes one argument for the shell.
