@@ -76,7 +76,9 @@ void CopyLibrary(TDataModule1& dm, IMessageBox& messages, const std::filesystem:
                  const std::filesystem::path& target) {
   const std::string old_name = FileNameOf(project);
   const std::filesystem::path copied = target.parent_path() / PathFromUtf8(old_name);
-  if (FileExists(target) && LowerCase(PathToUtf8(target)) != LowerCase(PathToUtf8(copied))) {
+  // Compared with one kind of separator: on Windows a chosen path may mix them.
+  if (FileExists(target) && LowerCase(PathToUtf8(target.lexically_normal())) !=
+                                LowerCase(PathToUtf8(copied.lexically_normal()))) {
     DeleteFile(target);
   }
   CopyLibraryFiles(dm, messages, target, project, true);

@@ -3,6 +3,7 @@
 // itself is covered by the installer's and the Wine tests.
 #include <gtest/gtest.h>
 
+#include "installer/installer_files.h"
 #include "support/run_program.h"
 #include "support/test_support.h"
 
@@ -22,7 +23,7 @@ TEST(CliInstall, WithoutANewSettingsFileEndsWithExitCode100) {
   EXPECT_EQ(run.exit_code, 100);
   EXPECT_NE(run.out.find("Не найден файл установки новой версии - \"Set_Param._at\""),
             std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(dir / "Orvek_Pak"));
+  EXPECT_TRUE(std::filesystem::exists(dir / installer::kProgramFileName));
 }
 
 TEST(CliInstall, FirstInstallationTakesTheGivenNames) {

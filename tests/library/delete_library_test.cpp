@@ -22,23 +22,30 @@ TEST(DeleteLibraryFiles, RemovesOnlyWhatNoOtherLibraryListsAndNothingOutside) {
   WriteLines(root / "victim.txt", {"x"});
   WriteLines(dir / "bad.ini", {"[file]", "..\\victim.txt=", "../victim.txt=", "gone.lsp=",
                                "bad.ini=", "[program]", "bad=", "[bad]", "bmp=stena.bmp"});
-  WriteLines(dir / "BAD.INI", {"[program]", "other="});  // another library, by letter case
+#ifndef _WIN32
+  // Another library, by letter case, where the file system tells them apart.
+  WriteLines(dir / "BAD.INI", {"[program]", "other="});
+#endif
   ProgressIndicator indicator;
   TDataModule1 dm(dir, indicator);
   RebuildCatalog(dm, dm.CatalogPath(), true);
   dm.SetProgressPosition(0);
+  const std::vector<std::string> before = test::FilesIn(dir);
 
   EXPECT_EQ(DeleteLibraryFiles(dm, dm.CatalogPath(), dir / "stena.ini", false), 4);
   EXPECT_EQ(dm.ProgressPosition(), 1);
-  EXPECT_EQ(test::FilesIn(dir).size(), 10u);  // the counting pass deletes nothing
+  EXPECT_EQ(test::FilesIn(dir), before);  // the counting pass deletes nothing
   EXPECT_EQ(DeleteLibraryFiles(dm, dm.CatalogPath(), dir / "stena.ini", true), 0);
   EXPECT_EQ(dm.ProgressPosition(), 5);
   EXPECT_EQ(dm.ProgressText(), "Идет удаление файлов");
 
   DeleteLibraryFiles(dm, dm.CatalogPath(), dir / "bad.ini", true);
   EXPECT_TRUE(std::filesystem::exists(root / "victim.txt"));
-  EXPECT_EQ(test::FilesIn(dir), (std::vector<std::string>{"BAD.INI", "Orvpak.set", "okno.bmp",
-                                                          "okno.ini", "okno.lsp", "shared.lsp"}));
+  std::vector<std::string> left = {"Orvpak.set", "okno.bmp", "okno.ini", "okno.lsp", "shared.lsp"};
+#ifndef _WIN32
+  left.insert(left.begin(), "BAD.INI");
+#endif
+  EXPECT_EQ(test::FilesIn(dir), left);
 }
 
 TEST(DeleteLibraryFiles, DeletesADescriptionThatDoesNotListItself) {
