@@ -1,0 +1,128 @@
+#include "lib_dir_fixture.h"
+
+#include "platform/cp1251.h"
+#include "platform/file_system.h"
+#include "support/test_support.h"
+
+namespace orv::test {
+
+namespace {
+// Left in C:\LIB while the tests own it.
+constexpr const char* kMarker = ".orvpak-tests";
+}  // namespace
+
+void LibDirTest::SetUp() {
+  if (std::filesystem::exists(lib) && !std::filesystem::exists(lib / kMarker))
+    FAIL() << "C:\\LIB exists and was not made by these tests; not touched";
+  std::filesystem::remove_all(lib);
+  std::filesystem::create_directories(lib);
+  WriteLines(lib / kMarker, {});
+}
+
+void LibDirTest::TearDown() {
+  std::error_code ec;
+  if (std::filesystem::exists(lib / kMarker, ec)) std::filesystem::remove_all(lib, ec);
+}
+
+std::filesystem::path LibDirTest::Lib(std::string_view name) const {
+  return lib / PathFromUtf8(name);
+}
+
+void WriteWorkedExampleLibrary(const std::filesystem::path& dir) {
+  WriteLines(dir / L"Orvpak.mtt", kTemplateLines);
+  WriteLines(dir / L"okno.ini", {"[file]",
+                                 "stena.lsp=",
+                                 "okno.lsp=",
+                                 "okno2.lsp=",
+                                 "okno.ini=",
+                                 "[program]",
+                                 "STENA=1",
+                                 "OKNO=2",
+                                 "[STENA]",
+                                 "file=stena.lsp",
+                                 "caption=Стена",
+                                 "bmp=stena.bmp",
+                                 "[OKNO]",
+                                 "file=okno.lsp,okno2.lsp",
+                                 "caption=Окно",
+                                 "submenu=Архитектура",
+                                 "bmp=okno.bmp",
+                                 "save=No",
+                                 "[Архитектура]",
+                                 "bmp=arch.bmp",
+                                 "[menu_image]",
+                                 "a=**Окна",
+                                 "b=[Окно 1]^C^COV_OKNO"});
+}
+
+std::vector<std::string> WorkedExampleMenuSource(const std::string& dir_text,
+                                                 const std::string& menu_name) {
+  const std::string& m = menu_name;
+  return {
+      "//",
+      "//      AutoCAD файл меню - " + dir_text + m + ".mns",
+      "//",
+      "",
+      "***MENUGROUP=" + m,
+      "",
+      "***POP1",
+      "   [Библ.]",
+      "   [Стена]^C^COV_STENA ",
+      "   [->Архитектура]",
+      "      [<-Окно]^C^COV_OKNO ",
+      "",
+      "***TOOLBARS",
+      "**Библ.",
+      "             [_Toolbar(\"Библ.\", _Right, _Show, 0, 1, 1)]",
+      "ID__1        [_Button(\"Стена\", \"stena.bmp\", \"ICON_16_BLANK\")]^C^COV_STENA ",
+      "ID__2        [_Flyout(\"Архитектура\", arch.bmp, ICON_16_BLANK, _OtherIcon, " + m +
+          ".Архитектура)]",
+      "",
+      "**Архитектура",
+      "              [_Toolbar(\"Архитектура\", _Right, _Show, 0, 1, 1)]",
+      "ID__5        [_Button(\"Окно\", \"okno.bmp\", \"ICON_16_BLANK\")]^C^COV_OKNO ",
+      "",
+      "***IMAGE",
+      " ",
+      "**Окна",
+      "[Окно 1]^C^COV_OKNO",
+      "",
+      "//",
+      "//      Конец AutoCAD файла меню - " + dir_text + m + ".mns",
+      "//",
+  };
+}
+
+std::vector<std::string> WorkedExampleMenuLisp() {
+  std::vector<std::string> lines = {"(load \"set_out.lsp\")", "(load \"set_err.lsp\")"};
+  lines.insert(lines.end(), kTemplateLines.begin(), kTemplateLines.end());
+  lines.insert(lines.end(), {"(defun C:OV_STENA ()",
+                             " (Get_Setup)",
+                             " (if (= STENA nil)",
+                             "   (progn",
+                             "     (princ \"\\nДозагрузка \")",
+                             "     (load \"stena.lsp\")",
+                             "     (princ \" Завершена\\n\")))",
+                             " (STENA)",
+                             " (Set_Setup)",
+                             " (princ))",
+                             "",
+                             "(defun C:OV_OKNO ()",
+                             " (if (= OKNO nil)",
+                             "   (progn",
+                             "     (princ \"\\nДозагрузка \")",
+                             "     (load \"okno.lsp\")",
+                             "     (load \"okno2.lsp\")",
+                             "     (princ \" Завершена\\n\")))",
+                             " (OKNO)",
+                             " (princ))",
+                             "",
+                             "(princ)"});
+  return lines;
+}
+
+std::string Cp1251Lines(const std::vector<std::string>& lines) {
+  return EncodeCp1251(CrLf(lines));
+}
+
+}  // namespace orv::test
