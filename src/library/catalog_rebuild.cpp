@@ -1,17 +1,60 @@
 #include "library/catalog_rebuild.h"
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "library/comma_list.h"
 #include "library/menu_tree.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
+#include "platform/text_case.h"
 
 namespace orv {
 
 namespace {
 
-int Merge(TDataModule1& dm, const TIniFile& description, TIniFile& catalog, bool pass) {
+// The users of every file that a rebuild has met so far. A file that many
+// libraries share would otherwise be read back, searched and rewritten whole
+// for each of them, which grows with the square of their number.
+class FileUsers {
+ public:
+  // Adds the description file unless the list holds it; the key is written at
+  // once, so the catalog keeps the order in which files first appear.
+  void Add(TIniFile& catalog, const std::string& file, const std::string& description) {
+    auto [found, fresh] = index_.try_emplace(LowerCase(file), lists_.size());
+    if (fresh) {
+      lists_.push_back(List{file, description, {description}, false});
+      catalog.WriteString("file", file, description);
+      return;
+    }
+    List& list = lists_[found->second];
+    if (!list.names.insert(description).second) return;
+    list.users += ',' + description;
+    list.grown = true;
+  }
+
+  void WriteGrown(TIniFile& catalog) const {
+    for (const List& list : lists_) {
+      if (list.grown) catalog.WriteString("file", list.file, list.users);
+    }
+  }
+
+ private:
+  struct List {
+    std::string file;
+    std::string users;  // joined by commas, in merge order
+    std::unordered_set<std::string> names;
+    bool grown;
+  };
+  std::vector<List> lists_;
+  std::unordered_map<std::string, size_t> index_;  // folded file name -> list
+};
+
+// users: the lists of the rebuild under way, or none for a single merge into
+// an existing catalog.
+int Merge(TDataModule1& dm, const TIniFile& description, TIniFile& catalog, bool pass,
+          FileUsers* users) {
   int result = 0;
   const std::string own_name = FileNameOf(description.FileName());
 
@@ -20,12 +63,16 @@ int Merge(TDataModule1& dm, const TIniFile& description, TIniFile& catalog, bool
     result += static_cast<int>(files.size());
   } else {
     for (const std::string& file : files) {
-      std::string users = catalog.ReadString("file", file);
-      if (!CommaListHolds(users, own_name)) {
-        if (!users.empty()) users += ',';
-        users += own_name;
+      if (users) {
+        users->Add(catalog, file, own_name);
+      } else {
+        std::string list = catalog.ReadString("file", file);
+        if (!CommaListHolds(list, own_name)) {
+          if (!list.empty()) list += ',';
+          list += own_name;
+        }
+        catalog.WriteString("file", file, list);
       }
-      catalog.WriteString("file", file, users);
       dm.AdvanceProgress();
     }
   }
@@ -76,11 +123,13 @@ int RebuildCatalog(TDataModule1& dm, const std::filesystem::path& catalog, bool 
     DeleteFile(catalog);
   }
   TIniFile catalog_ini(catalog);
+  FileUsers users;
   int total = 0;
   for (const std::string& name : ListDirectory(dm.ProgramDir(), "*.ini")) {
     TIniFile description(JoinPath(dm.ProgramDir(), name));
-    total += Merge(dm, description, catalog_ini, pass);
+    total += Merge(dm, description, catalog_ini, pass, &users);
   }
+  users.WriteGrown(catalog_ini);
   return total;
 }
 
@@ -88,7 +137,7 @@ int MergeDescriptionIntoCatalog(TDataModule1& dm, const std::filesystem::path& d
                                 const std::filesystem::path& catalog, bool pass) {
   IniBatch batch;
   TIniFile catalog_ini(catalog);
-  return Merge(dm, TIniFile(description), catalog_ini, pass);
+  return Merge(dm, TIniFile(description), catalog_ini, pass, nullptr);
 }
 
 }  // namespace orv

@@ -47,13 +47,16 @@ TEST_F(CatalogRebuildTest, SharedFilesListEveryUserOnceInMergeOrder) {
                               "[x]", "caption=first", "bmp=x.bmp"});
   WriteLines(dir / "b.ini", {"[file]", "COMMON.LSP=", "b.ini=", "[program]", "x=", "y=abc", "z=-3",
                              "[x]", "caption=second", "[y]", "caption=y"});
+  WriteLines(dir / "c.ini", {"[file]", "Common.lsp=", "c.lsp="});
   // A stale catalog goes entirely.
   WriteLines(catalog, {"[program]", "gone=1", "[file]", "common.lsp=old.ini"});
   Rebuild(false);
   Rebuild(true);
   std::string first = ReadBytes(catalog);
   TIniFile ini(catalog);
-  EXPECT_EQ(ini.ReadString("file", "common.lsp"), "ab.ini,b.ini");
+  EXPECT_EQ(ini.ReadString("file", "common.lsp"), "ab.ini,b.ini,c.ini");
+  EXPECT_EQ(ini.ReadSection("file"),
+            (std::vector<std::string>{"common.lsp", "ab.lsp", "ab.ini", "b.ini", "c.lsp"}));
   EXPECT_EQ(ini.ReadString("file", "ab.lsp"), "ab.ini");
   EXPECT_EQ(ini.ReadString("file", "b.ini"), "b.ini");
   EXPECT_FALSE(ini.ValueExists("program", "gone"));
