@@ -2,15 +2,12 @@
 // The files the installer handles in the program's directory.
 #include <string_view>
 
+#include "library/system_files.h"
+
 namespace orv::installer {
 
-// The main program file as the platform names programs, and the new one that
-// a version ships beside it.
-#ifdef _WIN32
-inline constexpr std::string_view kProgramFileName = "Orvek_Pak.exe";
-#else
-inline constexpr std::string_view kProgramFileName = "Orvek_Pak";
-#endif
+using orv::kMainProgramFileName;
+// The new main program file that a version ships beside the installed one.
 inline constexpr std::string_view kNewProgramFileName = "Orvek_Pak._xe";
 
 // The new version's settings, merged into Set_Param.dat or renamed to it.

@@ -47,7 +47,7 @@ std::filesystem::path TOKBottomDlg::OldFile() const {
 void TOKBottomDlg::InstallNewProgramFile() {
   std::filesystem::path shipped = JoinPath(program_dir_, kNewProgramFileName);
   if (!FileExists(shipped)) return;
-  std::filesystem::path installed = JoinPath(program_dir_, kProgramFileName);
+  std::filesystem::path installed = JoinPath(program_dir_, kMainProgramFileName);
   if (FileExists(installed)) DeleteFile(installed);
   if (!RenameFile(shipped, installed)) return;
 #ifndef _WIN32

@@ -7,12 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "library/system_files.h"
 #include "platform/progress_indicator.h"
 
 namespace orv {
-
-inline constexpr std::string_view kCatalogFileName = "Orvpak.set";
-inline constexpr std::string_view kTemplateFileName = "Orvpak.mtt";
 
 class TDataModule1 {
  public:

@@ -12,13 +12,6 @@
 
 namespace orv {
 
-// The main program file as the platform names programs.
-#ifdef _WIN32
-inline constexpr std::string_view kMainProgramFileName = "Orvek_Pak.exe";
-#else
-inline constexpr std::string_view kMainProgramFileName = "Orvek_Pak";
-#endif
-
 // The files a full revision keeps. Names that libraries list must match
 // exactly, letter case included. The system's own files (the settings, the
 // template, the support files, the program, the menu bitmap and File_Plus)

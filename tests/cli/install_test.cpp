@@ -23,7 +23,7 @@ TEST(CliInstall, WithoutANewSettingsFileEndsWithExitCode100) {
   EXPECT_EQ(run.exit_code, 100);
   EXPECT_NE(run.out.find("Не найден файл установки новой версии - \"Set_Param._at\""),
             std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(dir / installer::kProgramFileName));
+  EXPECT_TRUE(std::filesystem::exists(dir / installer::kMainProgramFileName));
 }
 
 TEST(CliInstall, FirstInstallationTakesTheGivenNames) {

@@ -9,8 +9,8 @@
 namespace orv::test {
 namespace {
 
+using installer::kMainProgramFileName;
 using installer::kNewProgramFileName;
-using installer::kProgramFileName;
 
 class StartupTest : public InstallerTest {};
 
@@ -70,26 +70,26 @@ TEST_F(StartupTest, UpdateWithNothingToSettleEndsAtOnceAndRegistersNothing) {
 }
 
 TEST_F(StartupTest, NewProgramFileReplacesTheInstalledOneBeforeAnythingIsAsked) {
-  WriteCp1251(dir / kProgramFileName, "old program");
+  WriteCp1251(dir / kMainProgramFileName, "old program");
   WriteCp1251(dir / kNewProgramFileName, "new program");
   std::filesystem::permissions(dir / kNewProgramFileName, std::filesystem::perms::owner_read |
                                                               std::filesystem::perms::owner_write);
 
   EXPECT_FALSE(dlg.FormCreate());  // no Set_Param._at either
   EXPECT_EQ(dlg.ExitCode(), 100);
-  EXPECT_EQ(ReadBytes(dir / kProgramFileName), "new program");
+  EXPECT_EQ(ReadBytes(dir / kMainProgramFileName), "new program");
   EXPECT_FALSE(std::filesystem::exists(dir / kNewProgramFileName));
 #ifndef _WIN32
-  auto perms = std::filesystem::status(dir / kProgramFileName).permissions();
+  auto perms = std::filesystem::status(dir / kMainProgramFileName).permissions();
   EXPECT_NE(perms & std::filesystem::perms::owner_exec, std::filesystem::perms::none);
 #endif
 }
 
 TEST_F(StartupTest, WithoutANewProgramFileTheInstalledOneStays) {
-  WriteCp1251(dir / kProgramFileName, "installed");
+  WriteCp1251(dir / kMainProgramFileName, "installed");
   WriteLines(New(), {"[Setup]"});
   EXPECT_TRUE(dlg.FormCreate());
-  EXPECT_EQ(ReadBytes(dir / kProgramFileName), "installed");
+  EXPECT_EQ(ReadBytes(dir / kMainProgramFileName), "installed");
 }
 
 TEST_F(StartupTest, FirstInstallationFillsTheFieldsFromTheNewFileOrTheDefaults) {
