@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
-  wine wine64)
+  wine wine64 g++-mingw-w64-x86-64-posix googletest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
