@@ -3,6 +3,9 @@
 // that would rename our own functions of the same names to their W forms, and
 // the UTF-8 <-> UTF-16 conversions at the wide-character API.
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #undef CopyFile
 #undef DeleteFile
