@@ -134,8 +134,9 @@ struct IniDocument {
     return it == section_index.end() ? nullptr : &sections[it->second];
   }
   IniSection& Obtain(std::string_view name) {
+    name = Trim(name);
     if (IniSection* found = Find(name)) return *found;
-    sections.push_back(IniSection{std::string(Trim(name)), {}, {}});
+    sections.push_back(IniSection{std::string(name), {}, {}});
     section_index.emplace(LowerCase(name), sections.size() - 1);
     return sections.back();
   }

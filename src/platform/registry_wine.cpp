@@ -21,6 +21,10 @@ extern char** environ;
 
 namespace orv {
 
+// AutoCAD 2000 is a 32-bit program: its keys live in the 32-bit view of a
+// 64-bit prefix (Wow6432Node under HKEY_LOCAL_MACHINE).
+constexpr const char* kRegistryView = "/reg:32";
+
 namespace {
 
 std::string EnvValue(const char* name) {
@@ -315,8 +319,8 @@ std::optional<std::string> WineRegistry::Read(RootKey root, std::string_view key
   std::filesystem::path dir(pattern);
   // Wine maps the Unix path of the export file to a drive of the prefix.
   std::filesystem::path file = dir / "key.reg";
-  std::vector<std::string> args = {"wine",        "reg", "export", RegKeyPath(root, key),
-                                   file.string(), "/y"};
+  std::vector<std::string> args = {"wine",        "reg", "export",     RegKeyPath(root, key),
+                                   file.string(), "/y",  kRegistryView};
   ProgramRun run = Wine(args);
   // A missing key and a Wine that failed to start under load end alike; one
   // more try tells them apart well enough.
@@ -344,7 +348,7 @@ void WineRegistry::Write(RootKey root, std::string_view key, std::string_view na
   } else {
     args.insert(args.end(), {"/v", std::string(name)});
   }
-  args.insert(args.end(), {"/t", "REG_SZ", "/d", std::string(value), "/f"});
+  args.insert(args.end(), {"/t", "REG_SZ", "/d", std::string(value), "/f", kRegistryView});
   ProgramRun run = Wine(args);
   if (run.exit_code != 0) {
     throw RegistryError("Не удается записать в реестр Wine " + RegKeyPath(root, key) + ": " +

@@ -43,7 +43,7 @@ void RegAdd(const std::string& key, const std::string& name, const std::string& 
   } else {
     args.insert(args.end(), {"/v", name});
   }
-  args.insert(args.end(), {"/d", value, "/f"});
+  args.insert(args.end(), {"/d", value, "/f", "/reg:32"});
   orv::ProgramRun run = Wine(args);
   ASSERT_EQ(run.exit_code, 0) << run.out << run.err;
 }
@@ -105,7 +105,7 @@ TEST_F(WineRegistrationTest, AddsTheDirectoryAndWritesTheScriptWithItsWindowsPat
   ASSERT_EQ(RegisterWithAutoCad(lib, "LIB_M", registry), Registration::Done);
 
   std::string windows_dir = DriveZ(lib);
-  orv::ProgramRun query = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
+  orv::ProgramRun query = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD", "/reg:32"});
   ASSERT_EQ(query.exit_code, 0) << query.err;
   EXPECT_NE(query.out.find("    ACAD    REG_SZ    C:\\Program Files\\ACAD2000\\support;"
                            "C:\\LIBRARY;" +
@@ -122,7 +122,7 @@ TEST_F(WineRegistrationTest, AddsTheDirectoryAndWritesTheScriptWithItsWindowsPat
 
   // A second run finds the directory there and leaves the path as it is.
   ASSERT_EQ(RegisterWithAutoCad(lib, "LIB_M", registry), Registration::Done);
-  orv::ProgramRun again = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD"});
+  orv::ProgramRun again = Wine({"wine", "reg", "query", kGeneral, "/v", "ACAD", "/reg:32"});
   EXPECT_EQ(again.out, query.out);
 }
 
@@ -136,7 +136,8 @@ TEST_F(WineRegistrationTest, CyrillicEntriesOfTheSupportPathSurviveTheRewrite) {
 
   // reg query prints through the console code page; an export keeps every character.
   fs::path exported = TestDir() / "general.reg";
-  orv::ProgramRun run = Wine({"wine", "reg", "export", kGeneral, exported.string(), "/y"});
+  orv::ProgramRun run =
+      Wine({"wine", "reg", "export", kGeneral, exported.string(), "/y", "/reg:32"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(FindRegExportValue(DecodeRegExport(ReadBytes(exported)), "ACAD"),
             "C:\\Старые библиотеки;C:\\ACAD2000\\support;" + DriveZ(lib));
