@@ -28,18 +28,27 @@ SECONDS=0
 mapfile -t programs < <(find "$build" -name 'tests_*.exe' -not -path "$build/wine/*" | sort)
 [ ${#programs[@]} -gt 0 ] || { echo "no test programs in $build" >&2; exit 1; }
 failed=()
+passed_tests=0
+failed_tests=0
+log=$(mktemp)
 for exe in "${programs[@]}"; do
   name=$(basename "$exe" .exe)
   echo "== $name under Wine"
   # Each suite's exit code is its verdict; output as GoogleTest prints it.
-  if ! wine "$exe" --gtest_brief=1 "$@"; then
+  if ! wine "$exe" --gtest_brief=1 "$@" 2>&1 | tee "$log"; then
     failed+=("$name")
   fi
+  n=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
+  f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
+  passed_tests=$((passed_tests + ${n:-0}))
+  failed_tests=$((failed_tests + ${f:-0}))
 done
+rm -f "$log"
 wineserver -w
 
+echo "== ${#programs[@]} test programs under Wine in ${SECONDS} s"
+echo "wine: ${passed_tests} passed, ${failed_tests} failed"
 if [ ${#failed[@]} -gt 0 ]; then
   echo "== failed under Wine: ${failed[*]}" >&2
   exit 1
 fi
-echo "== all ${#programs[@]} test programs passed under Wine in ${SECONDS} s"
