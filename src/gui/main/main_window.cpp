@@ -25,14 +25,14 @@ constexpr int kHintPanelWidth = 280;
 constexpr int kProgressPanelWidth = 300;
 constexpr const char* kPageControlHint = "Основные режимы программы";
 
-struct PageSpec {
+struct PageEntry {
   const char* name;
   const char* caption;
   const char* hint;  // empty: the page shows the hint of the page control
   PageView* (*make)(const PageContext&);
 };
 
-const PageSpec kPages[] = {
+const PageEntry kPages[] = {
     {"TabSheet1", "Вельтран", "Основное окно компановки меню", MakeMenuPage},
     {"TabSheet2", "Менеджер файлов", "Редактор файлов инсталяции", MakeProjectPage},
     {"TabSheet3", "Параметры вывода", "Параметры вывода AutoCad-a", MakeParamsPage},
@@ -89,11 +89,11 @@ void MainWindow::BuildPages() {
   pages_->setStatusTip(Q(kPageControlHint));
   pages_->tabBar()->setStatusTip(Q(kPageControlHint));
   const PageContext context{form_, [this](const std::function<void()>& h) { Run(h); }, images_};
-  for (const PageSpec& spec : kPages) {
-    PageView* page = spec.make(context);
-    page->setObjectName(Q(spec.name));
-    page->setStatusTip(Q(*spec.hint ? spec.hint : kPageControlHint));
-    pages_->addTab(page, Q(spec.caption));
+  for (const PageEntry& entry : kPages) {
+    PageView* page = entry.make(context);
+    page->setObjectName(Q(entry.name));
+    page->setStatusTip(Q(*entry.hint ? entry.hint : kPageControlHint));
+    pages_->addTab(page, Q(entry.caption));
     page_views_.push_back(page);
   }
   pages_->setCurrentIndex(static_cast<int>(form_.ActivePage()));
