@@ -3,6 +3,7 @@
 #include "library/settings.h"
 #include "menugen_fixture.h"
 #include "platform/ini_file.h"
+#include "support/worked_example.h"
 
 namespace orv {
 namespace {
@@ -18,31 +19,7 @@ class MenuFilesTest : public test::MenugenTest {
 
   void SetUp() override {
     indicator.on_text = [this](const std::string& text) { texts.push_back(text); };
-    WriteLines(dir / "Orvpak.mtt", {"(defun Get_Setup () nil)", "(defun Set_Setup () nil)"});
-    // One installed library: a program at the top, one in a submenu, an image menu.
-    WriteLines(dir / "okno.ini", {"[file]",
-                                  "stena.lsp=",
-                                  "okno.lsp=",
-                                  "okno2.lsp=",
-                                  "okno.ini=",
-                                  "[program]",
-                                  "STENA=1",
-                                  "OKNO=2",
-                                  "[STENA]",
-                                  "file=stena.lsp",
-                                  "caption=Стена",
-                                  "bmp=stena.bmp",
-                                  "[OKNO]",
-                                  "file=okno.lsp,okno2.lsp",
-                                  "caption=Окно",
-                                  "submenu=Архитектура",
-                                  "bmp=okno.bmp",
-                                  "save=No",
-                                  "[Архитектура]",
-                                  "bmp=arch.bmp",
-                                  "[menu_image]",
-                                  "a=**Окна",
-                                  "b=[Окно 1]^C^COV_OKNO"});
+    test::WriteWorkedExampleLibrary(dir.path());
   }
 
   // What a command does: counting pass, maximum, working pass.
@@ -78,39 +55,7 @@ TEST_F(MenuFilesTest, WritesBothFilesFromTheRebuiltCatalog) {
   EXPECT_EQ(mnl.rfind("(load \"set_out.lsp\")\r\n(load \"set_err.lsp\")\r\n(defun Get_Setup", 0),
             0u);
   EXPECT_EQ(mnl.find("stale"), std::string::npos);
-  EXPECT_EQ(
-      ReadCp1251(dir / "LIB_M.mns"),
-      CrLf({"//",
-            "//      AutoCAD файл меню - " + dir_text + "LIB_M.mns",
-            "//",
-            "",
-            "***MENUGROUP=LIB_M",
-            "",
-            "***POP1",
-            "   [Библ.]",
-            "   [Стена]^C^COV_STENA ",
-            "   [->Архитектура]",
-            "      [<-Окно]^C^COV_OKNO ",
-            "",
-            "***TOOLBARS",
-            "**Библ.",
-            "             [_Toolbar(\"Библ.\", _Right, _Show, 0, 1, 1)]",
-            "ID__1        [_Button(\"Стена\", \"stena.bmp\", \"ICON_16_BLANK\")]^C^COV_STENA ",
-            "ID__2        [_Flyout(\"Архитектура\", arch.bmp, ICON_16_BLANK, _OtherIcon, "
-            "LIB_M.Архитектура)]",
-            "",
-            "**Архитектура",
-            "              [_Toolbar(\"Архитектура\", _Right, _Show, 0, 1, 1)]",
-            "ID__5        [_Button(\"Окно\", \"okno.bmp\", \"ICON_16_BLANK\")]^C^COV_OKNO ",
-            "",
-            "***IMAGE",
-            " ",
-            "**Окна",
-            "[Окно 1]^C^COV_OKNO",
-            "",
-            "//",
-            "//      Конец AutoCAD файла меню - " + dir_text + "LIB_M.mns",
-            "//"}));
+  EXPECT_EQ(ReadCp1251(dir / "LIB_M.mns"), CrLf(test::WorkedExampleMenuSource(dir_text, "LIB_M")));
 }
 
 TEST_F(MenuFilesTest, SecondRunGivesIdenticalFilesAndCountingTouchesNothing) {

@@ -2,6 +2,7 @@
 
 #include "menugen_fixture.h"
 #include "platform/file_system.h"
+#include "support/worked_example.h"
 
 namespace orv {
 namespace {
@@ -27,32 +28,7 @@ TEST_F(MenuLispTest, StubsForEveryProgramAfterTheTemplate) {
 
   EXPECT_EQ(WriteMenuLisp(dm, catalog, mnl, true), 10);
   EXPECT_EQ(dm.ProgressPosition(), 12);
-  std::vector<std::string> expected = {"(load \"set_out.lsp\")", "(load \"set_err.lsp\")"};
-  expected.insert(expected.end(), tmpl.begin(), tmpl.end());
-  for (const char* line : {"(defun C:OV_STENA ()",
-                           " (Get_Setup)",
-                           " (if (= STENA nil)",
-                           "   (progn",
-                           "     (princ \"\\nДозагрузка \")",
-                           "     (load \"stena.lsp\")",
-                           "     (princ \" Завершена\\n\")))",
-                           " (STENA)",
-                           " (Set_Setup)",
-                           " (princ))",
-                           "",
-                           "(defun C:OV_OKNO ()",
-                           " (if (= OKNO nil)",
-                           "   (progn",
-                           "     (princ \"\\nДозагрузка \")",
-                           "     (load \"okno.lsp\")",
-                           "     (load \"okno2.lsp\")",
-                           "     (princ \" Завершена\\n\")))",
-                           " (OKNO)",
-                           " (princ))",
-                           "",
-                           "(princ)"}) {
-    expected.push_back(line);
-  }
+  std::vector<std::string> expected = test::WorkedExampleMenuLisp(tmpl);
   EXPECT_EQ(ReadCp1251(mnl), CrLf(expected));
 }
 

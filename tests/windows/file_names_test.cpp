@@ -20,7 +20,7 @@ class FileNamesTest : public LibDirTest {
  protected:
   void SetUp() override {
     LibDirTest::SetUp();
-    if (!HasFatalFailure()) WriteLines(Lib("Orvpak.mtt"), kTemplateLines);
+    if (!HasFatalFailure()) WriteLines(Lib("Orvpak.mtt"), kWorkedExampleTemplate);
   }
 
   // The add-library command on the description file of a distribution.

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/worked_example.h"
+
 namespace orv::test {
 
 class LibDirTest : public ::testing::Test {
@@ -22,18 +24,6 @@ class LibDirTest : public ::testing::Test {
 
   const std::filesystem::path lib{L"C:\\LIB"};
 };
-
-// The installed library of the worked examples: STENA at the top, OKNO (two
-// files, settings not kept) in Архитектура, two image menu lines; and a
-// template of two lines.
-void WriteWorkedExampleLibrary(const std::filesystem::path& dir);
-inline const std::vector<std::string> kTemplateLines = {"(defun Get_Setup () nil)",
-                                                        "(defun Set_Setup () nil)"};
-
-// Both menu files of the worked examples, every line as AutoCAD reads it.
-std::vector<std::string> WorkedExampleMenuSource(const std::string& dir_text,
-                                                 const std::string& menu_name);
-std::vector<std::string> WorkedExampleMenuLisp();
 
 // What a text file of the system holds: Windows-1251, CR LF after each line.
 std::string Cp1251Lines(const std::vector<std::string>& lines);
