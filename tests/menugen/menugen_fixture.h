@@ -8,6 +8,7 @@
 #include "library/data_module.h"
 #include "platform/file_system.h"
 #include "support/test_support.h"
+#include "support/worked_example.h"
 
 namespace orv::test {
 
@@ -21,23 +22,7 @@ class MenugenTest : public ::testing::Test {
   std::string dir_text = DirectoryWithSeparator(dir.path());
 
   // STENA at the top, OKNO (two files, no settings kept) in Архитектура.
-  static std::vector<std::string> StenaOknoCatalog() {
-    return {"[program]",
-            "STENA=1",
-            "OKNO=2",
-            "[STENA]",
-            "file=stena.lsp",
-            "caption=Стена",
-            "bmp=stena.bmp",
-            "[OKNO]",
-            "file=okno.lsp,okno2.lsp",
-            "caption=Окно",
-            "submenu=Архитектура",
-            "bmp=okno.bmp",
-            "save=No",
-            "[Архитектура]",
-            "bmp=arch.bmp"};
-  }
+  static std::vector<std::string> StenaOknoCatalog() { return WorkedExampleCatalog(); }
 };
 
 }  // namespace orv::test

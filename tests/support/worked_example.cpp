@@ -4,31 +4,32 @@
 
 namespace orv::test {
 
+std::vector<std::string> WorkedExampleCatalog() {
+  return {"[program]",
+          "STENA=1",
+          "OKNO=2",
+          "[STENA]",
+          "file=stena.lsp",
+          "caption=Стена",
+          "bmp=stena.bmp",
+          "[OKNO]",
+          "file=okno.lsp,okno2.lsp",
+          "caption=Окно",
+          "submenu=Архитектура",
+          "bmp=okno.bmp",
+          "save=No",
+          "[Архитектура]",
+          "bmp=arch.bmp"};
+}
+
 void WriteWorkedExampleLibrary(const std::filesystem::path& dir) {
   WriteLines(dir / "Orvpak.mtt", kWorkedExampleTemplate);
-  WriteLines(dir / "okno.ini", {"[file]",
-                                "stena.lsp=",
-                                "okno.lsp=",
-                                "okno2.lsp=",
-                                "okno.ini=",
-                                "[program]",
-                                "STENA=1",
-                                "OKNO=2",
-                                "[STENA]",
-                                "file=stena.lsp",
-                                "caption=Стена",
-                                "bmp=stena.bmp",
-                                "[OKNO]",
-                                "file=okno.lsp,okno2.lsp",
-                                "caption=Окно",
-                                "submenu=Архитектура",
-                                "bmp=okno.bmp",
-                                "save=No",
-                                "[Архитектура]",
-                                "bmp=arch.bmp",
-                                "[menu_image]",
-                                "a=**Окна",
-                                "b=[Окно 1]^C^COV_OKNO"});
+  std::vector<std::string> lines = {"[file]", "stena.lsp=", "okno.lsp=", "okno2.lsp=", "okno.ini="};
+  for (const std::string& line : WorkedExampleCatalog()) lines.push_back(line);
+  for (const char* line : {"[menu_image]", "a=**Окна", "b=[Окно 1]^C^COV_OKNO"}) {
+    lines.push_back(line);
+  }
+  WriteLines(dir / "okno.ini", lines);
 }
 
 std::vector<std::string> WorkedExampleMenuSource(const std::string& dir_text,

@@ -11,6 +11,9 @@ namespace orv::test {
 inline const std::vector<std::string> kWorkedExampleTemplate = {"(defun Get_Setup () nil)",
                                                                 "(defun Set_Setup () nil)"};
 
+// The program and submenu sections of the library, which are also the whole
+// catalog it gives when installed alone.
+std::vector<std::string> WorkedExampleCatalog();
 // Writes okno.ini and Orvpak.mtt into dir.
 void WriteWorkedExampleLibrary(const std::filesystem::path& dir);
 
