@@ -147,17 +147,7 @@ void TOKBottomDlg::BitBtn4Click() {
 }
 
 void TOKBottomDlg::BitBtn3Click() {
-  if (SrcList.Empty()) return;
-  {
-    IniBatch batch;
-    TIniFile fresh(NewFile());
-    TIniFile old(OldFile());
-    for (const std::string& text : SrcList.Items) {
-      Item item = SplitItem(text);
-      old.WriteString(item.section, item.key, fresh.ReadString(item.section, item.key));
-    }
-  }
-  ListDifferingParameters();
+  CopyListedValues(NewFile(), OldFile());
 }
 
 void TOKBottomDlg::BitBtn1Click() {
@@ -168,14 +158,19 @@ void TOKBottomDlg::BitBtn1Click() {
 }
 
 void TOKBottomDlg::BitBtn2Click() {
+  CopyListedValues(OldFile(), NewFile());
+}
+
+void TOKBottomDlg::CopyListedValues(const std::filesystem::path& from,
+                                    const std::filesystem::path& to) {
   if (SrcList.Empty()) return;
   {
     IniBatch batch;
-    TIniFile fresh(NewFile());
-    TIniFile old(OldFile());
+    TIniFile source(from);
+    TIniFile target(to);
     for (const std::string& text : SrcList.Items) {
       Item item = SplitItem(text);
-      fresh.WriteString(item.section, item.key, old.ReadString(item.section, item.key));
+      target.WriteString(item.section, item.key, source.ReadString(item.section, item.key));
     }
   }
   ListDifferingParameters();

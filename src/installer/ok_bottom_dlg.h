@@ -116,6 +116,8 @@ class TOKBottomDlg {
     std::string key;
   };
   static Item SplitItem(const std::string& item);
+  // Writes every listed key's value of one file into the other, then lists again.
+  void CopyListedValues(const std::filesystem::path& from, const std::filesystem::path& to);
   std::filesystem::path NewFile() const;
   std::filesystem::path OldFile() const;
   void InstallNewProgramFile();
