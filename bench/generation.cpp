@@ -131,21 +131,14 @@ void BM_GenerateMenuFilesWithoutCatalog(benchmark::State& state) {
   RunGeneration(state, true);
 }
 
-BENCHMARK(BM_GenerateMenuFiles)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+// 1,000 to 50,000 programs, timed on the wall clock and in CPU time.
+void Sizes(benchmark::internal::Benchmark* bench) {
+  bench->Arg(1000)->Arg(10000)->Arg(50000);
+  bench->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+}
 
-BENCHMARK(BM_GenerateMenuFilesWithoutCatalog)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_GenerateMenuFiles)->Apply(Sizes);
+BENCHMARK(BM_GenerateMenuFilesWithoutCatalog)->Apply(Sizes);
 
 }  // namespace
 
